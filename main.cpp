@@ -1,0 +1,42 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "platform/App.h"
+#include "platform/AppDir.h"
+#include "platform/Context.h"
+#include "platform/Dialogs.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screens.h"
+#include "platform/Sound.h"
+#include "platform/Ui.h"
+#include "screens/Registry.h"
+#include "state/GameState.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KAVGALIJA!"));
+    QApplication::setApplicationDisplayName(QStringLiteral("KAVGALIJA!"));
+    // The game decides when it ends; a window closing never ends it by accident.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString appDir = FindAppDir();
+    Ui::installGameFonts(appDir);
+    QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
+
+    GameState gs;
+    Screens screens;
+    Pictures pictures(appDir);
+    QtDialogs dialogs;
+    SdlSound sound;
+    StdRandom random;
+    QtApp app;
+    Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};
+    RegisterScreens(ctx);
+
+    screens.show(ScreenId::Form2);
+    const int code = QApplication::exec();
+    screens.unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
+}

@@ -1,0 +1,12 @@
+#include "AppDir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString FindAppDir() {
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/kavgalija"));
+    if (QFileInfo(installed).isDir()) return QDir::cleanPath(installed);
+    return QStringLiteral(KAVGALIJA_ASSETS_DIR);
+}

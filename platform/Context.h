@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+struct GameState;
+class Screens;
+class Pictures;
+class Dialogs;
+class Sound;
+class Random;
+class App;
+
+// What every screen works with: the game record and the platform services. main.cpp builds the
+// real services; tests hand in their doubles.
+struct Context {
+    GameState& gs;
+    Screens& screens;
+    Pictures& pictures;
+    Dialogs& dialogs;
+    Sound& sound;
+    Random& random;
+    App& app;
+    // The folder with the game's pictures and sounds (the application directory).
+    QString appDir;
+};

@@ -1,0 +1,75 @@
+#include "DirList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
+
+#include "PathResolver.h"
+
+namespace {
+const QString kUp = QStringLiteral("..");
+
+QString clean(const QString& path) { return QDir::cleanPath(PathResolver::normalize(path)); }
+}  // namespace
+
+DirList::DirList(const QString& designerName, QWidget* parent) : QListWidget(parent) {
+    setObjectName(designerName);
+    setAccessibleName(designerName);
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openRow(row(item)); });
+}
+
+void DirList::setRoot(const QString& root) {
+    root_ = clean(root);
+    setPath(root_);
+}
+
+void DirList::setPath(const QString& path) {
+    const QString p = clean(path);
+    const bool inside = root_.isEmpty() || p == root_ || p.startsWith(root_ + QLatin1Char('/'));
+    path_ = inside ? p : root_;
+    setAccessibleDescription(path_);
+    refresh();
+}
+
+void DirList::openRow(int row) {
+    const QListWidgetItem* it = item(row);
+    if (it == nullptr || !(it->flags() & Qt::ItemIsEnabled)) return;
+    const QString name = it->data(Qt::UserRole).toString();
+    if (name.isEmpty()) return;
+    if (name == kUp) {
+        setPath(QFileInfo(path_).path());
+    } else {
+        setPath(path_ + QLatin1Char('/') + name);
+    }
+}
+
+void DirList::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+        openRow(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void DirList::refresh() {
+    clear();
+    // The open folder heads the list, as a folder tree would show it.
+    const QIcon folder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    auto* open = new QListWidgetItem(folder, QFileInfo(path_).fileName(), this);
+    QFont bold = font();
+    bold.setBold(true);
+    open->setFont(bold);
+    open->setFlags(Qt::ItemIsEnabled);
+    if (path_ != root_) {
+        auto* up = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent), kUp, this);
+        up->setData(Qt::UserRole, kUp);
+    }
+    const QStringList dirs =
+        QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& d : dirs) {
+        auto* sub = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), d, this);
+        sub->setData(Qt::UserRole, d);
+    }
+}

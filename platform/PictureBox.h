@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+// A picture element of a screen. It remembers which file it shows, so tests and screen readers
+// can tell; an element that shows nothing is simply blank.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    // Stretched elements fill their frame; the others show the picture at its own size.
+    PictureBox(const QString& designerName, QWidget* parent, bool stretch = true);
+
+    void setPicture(const QString& fileName, const QPixmap& pixmap);
+    void clear();
+
+    // The file shown, as the game named it ("sword.gif", "pozadine/3.jpg"); empty when blank.
+    QString fileName() const { return fileName_; }
+    const QPixmap& pixmap() const { return pixmap_; }
+    bool stretches() const { return stretch_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString fileName_;
+    QPixmap pixmap_;
+    bool stretch_;
+};

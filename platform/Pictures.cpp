@@ -1,0 +1,63 @@
+#include "Pictures.h"
+
+#include <QImageReader>
+#include <cstdio>
+
+#include "PictureBox.h"
+
+namespace {
+// Our art is drawn at twice its size on screen, so it stays sharp on high-density displays.
+constexpr qreal kArtScale = 2.0;
+}  // namespace
+
+Pictures::Pictures(QString appDir) : appDir_(std::move(appDir)) {}
+
+QString Pictures::displayName(const QString& name) {
+    QString n = PathResolver::normalize(name);
+    while (n.startsWith(QLatin1Char('/'))) n.remove(0, 1);
+    return n;
+}
+
+void Pictures::setCaching(bool on) {
+    caching_ = on;
+    if (!on) cache_.clear();
+}
+
+QPixmap Pictures::picture(const QString& name) {
+    const QString key = displayName(name).toLower();
+    if (caching_) {
+        const auto it = cache_.constFind(key);
+        if (it != cache_.constEnd()) return *it;
+    }
+    QPixmap pixmap = decode(name);
+    if (caching_) cache_.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap Pictures::decode(const QString& name) {
+    ++decodes_;
+    const QString shown = displayName(name);
+    const QString path = resolver_.resolve(appDir_ + QLatin1Char('/') + shown);
+    QImage image;
+    if (!path.isEmpty()) {
+        QImageReader reader(path);
+        image = reader.read();
+    }
+    if (image.isNull()) {
+        if (!warned_.contains(shown.toLower())) {
+            warned_.insert(shown.toLower());
+            std::fprintf(stderr, "kavgalija: picture not usable: %s\n",
+                         qUtf8Printable(appDir_ + QLatin1Char('/') + shown));
+        }
+        return {};
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(kArtScale);
+    return pixmap;
+}
+
+void Pictures::load(PictureBox* box, const QString& name) {
+    if (box == nullptr) return;
+    // An unusable file still names what the element was asked to show; it just stays blank.
+    box->setPicture(displayName(name), picture(name));
+}

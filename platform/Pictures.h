@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QSet>
+#include <QString>
+
+#include "PathResolver.h"
+
+class PictureBox;
+
+// Loads the game's pictures from the application directory. Names come as the game writes them
+// ("\sword.gif", "sword.gif", "\pozadine\3.jpg"); each file is decoded once per run and shared.
+// A missing or unreadable file gives a blank element and one warning line, never an error.
+class Pictures {
+public:
+    explicit Pictures(QString appDir);
+
+    // Puts the named picture into the element, or leaves it blank when the file is unusable.
+    void load(PictureBox* box, const QString& name);
+    // The decoded picture; a null pixmap when the file is missing or unreadable.
+    QPixmap picture(const QString& name);
+
+    // The name as elements report it: slashes, no leading separator.
+    static QString displayName(const QString& name);
+
+    const QString& appDir() const { return appDir_; }
+    // How many times a file was read and decoded (the cache makes it once per file).
+    int decodeCount() const { return decodes_; }
+    // With caching off every load decodes the file again (kept for measuring the cache).
+    void setCaching(bool on);
+
+private:
+    QPixmap decode(const QString& name);
+
+    QString appDir_;
+    PathResolver resolver_;
+    QHash<QString, QPixmap> cache_;
+    QSet<QString> warned_;
+    bool caching_ = true;
+    int decodes_ = 0;
+};

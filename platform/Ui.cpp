@@ -1,0 +1,52 @@
+#include "Ui.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPushButton>
+
+#include "PictureBox.h"
+
+namespace Ui {
+
+QFont gameFont(int pointSize, bool bold) {
+    QFont font(QStringLiteral("Comic Sans MS"), pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const QString& designerName, const QString& text, const QRect& geometry) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(designerName);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& designerName, const QString& caption,
+                    const QRect& geometry) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(designerName);
+    b->setGeometry(geometry);
+    return b;
+}
+
+PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry, bool stretch) {
+    auto* p = new PictureBox(designerName, parent, stretch);
+    p->setGeometry(geometry);
+    return p;
+}
+
+void installGameFonts(const QString& appDir) {
+    const QDir fonts(appDir + QStringLiteral("/fonts"));
+    QString family;
+    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")})) {
+        const int id = QFontDatabase::addApplicationFont(fonts.filePath(file));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (family.isEmpty() && !families.isEmpty()) family = families.first();
+    }
+    if (!family.isEmpty()) QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), family);
+}
+
+}  // namespace Ui

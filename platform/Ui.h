@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+class PictureBox;
+
+// Small helpers for laying out the game's windows the way their designs place the controls.
+namespace Ui {
+
+// Design coordinates come in twips (1/1440 inch, 15 to a pixel at 96 dots per inch).
+constexpr int twipsToPixels(int twips) { return twips / 15; }
+inline QRect twips(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// The game's lettering: "Comic Sans MS", which the game maps to its own look-alike font.
+QFont gameFont(int pointSize, bool bold = false);
+
+// A label that shows its text as plain text, never as markup.
+QLabel* label(QWidget* parent, const QString& designerName, const QString& text, const QRect& geometry);
+QPushButton* button(QWidget* parent, const QString& designerName, const QString& caption,
+                    const QRect& geometry);
+PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry,
+                    bool stretch = true);
+
+// Registers the fonts shipped in the application directory and maps "Comic Sans MS" onto them.
+void installGameFonts(const QString& appDir);
+
+}  // namespace Ui

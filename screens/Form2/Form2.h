@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "platform/Screen.h"
+
+class QLabel;
+class QPushButton;
+class PictureBox;
+
+// The title screen: the first window of the program.
+class Form2 : public Screen {
+    Q_OBJECT
+public:
+    explicit Form2(Context& ctx);
+
+    void Form_Load() override;
+    void Command1_Click();  // START
+    void Command2_Click();  // OPCIJE
+    void Command3_Click();  // KRAJ
+    void Command4_Click();  // AUTOR
+
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* title;
+    std::array<PictureBox*, 7> Image{};  // Image1 .. Image7
+
+protected:
+    // Closing the title window ends the program, as KRAJ does.
+    void frameClosed() override;
+};

@@ -1,0 +1,3 @@
+#include "inventar.h"
+
+inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) { setWindowTitle(QStringLiteral("Inventar")); }

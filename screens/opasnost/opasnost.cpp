@@ -1,0 +1,3 @@
+#include "opasnost.h"
+
+opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) { setWindowTitle(QStringLiteral("OPASNOST!")); }

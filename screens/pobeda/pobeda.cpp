@@ -1,0 +1,3 @@
+#include "pobeda.h"
+
+pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) { setWindowTitle(QStringLiteral("Jeeeee!")); }

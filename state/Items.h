@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+// The fixed vocabulary of equipment and treasure: stored values, names, pictures, descriptions.
+namespace Items {
+
+inline constexpr int ARMOR_CODES = 5;   // 0 "Odelo" (no armour) .. 4 "Plochanik"
+inline constexpr int REWARD_COUNT = 11;  // reward numbers 1..11
+inline constexpr int TREASURE_REWARD = 5;
+
+inline const QString DAGGER = QStringLiteral("dagger");
+inline const QString SWORD = QStringLiteral("sword");
+inline const QString AXE = QStringLiteral("axe");
+inline const QString SPEAR = QStringLiteral("spear");
+inline const QString BLUE_SHIELD = QStringLiteral("plavi stit");
+inline const QString RED_SHIELD = QStringLiteral("crveni stit");
+
+bool isWeapon(const QString& weapon);
+bool isShield(const QString& shield);
+bool isArmorCode(int code);
+
+// Weapon picture: the stored text followed by ".gif"; empty for no weapon.
+QString weaponPicture(const QString& weapon);
+// Fight strength of a weapon, 1..4; 0 for anything that is not a weapon.
+int weaponPower(const QString& weapon);
+
+// Armour name and picture for codes 0..4; empty for any other code.
+QString armorName(int code);
+QString armorPicture(int code);
+
+// "plavistit.gif" or "crvenistit.gif"; empty for no shield.
+QString shieldPicture(const QString& shield);
+
+enum class RewardKind { Weapon, Treasure, Armor, Shield };
+
+struct Reward {
+    int number = 0;  // 1..11
+    RewardKind kind = RewardKind::Treasure;
+    QString weapon;  // for RewardKind::Weapon
+    int armor = 0;   // for RewardKind::Armor, codes 1..4
+    QString shield;  // for RewardKind::Shield
+    QString picture;
+    QString description;
+};
+
+// Reward row 1..11; a default Reward (number 0) for any other number.
+Reward reward(int number);
+
+}  // namespace Items

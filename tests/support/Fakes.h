@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "platform/App.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+#include "platform/Sound.h"
+
+// Message and input boxes answered from a script. Every prompt is logged; an input box with no
+// scripted answer fails the running test at once (and is answered "" so nothing hangs).
+class FakeDialogs : public Dialogs {
+public:
+    void message(const QString& prompt) override;
+    QString input(const QString& prompt) override;
+
+    QStringList messages;      // every message box, in order
+    QStringList inputPrompts;  // every input box, in order
+    QQueue<QString> answers;   // answers to the next input boxes
+    // Runs while a message box is "open", for tests that act in the middle of a handler.
+    std::function<void(const QString&)> onMessage;
+};
+
+// Records every sound asked for, with its mode.
+class FakeSound : public Sound {
+public:
+    struct Played {
+        QString path;
+        Mode mode;
+    };
+    void play(const QString& path, Mode mode) override { played.append({path, mode}); }
+    QStringList paths() const;
+
+    QList<Played> played;
+};
+
+// Scripted draws. Running out fails the running test at once.
+class FakeRandom : public Random {
+public:
+    void randomize() override { ++randomizeCount; }
+    double draw() override;
+
+    // Queues a draw that makes Int(draw x n) + 1 come out as value.
+    void pushRoll(int value, int n) { draws.enqueue((value - 0.5) / n); }
+    void pushDraw(double d) { draws.enqueue(d); }
+
+    QQueue<double> draws;
+    int drawCount = 0;
+    int randomizeCount = 0;
+};
+
+class FakeApp : public App {
+public:
+    void quit() override {
+        quitting_ = true;
+        ++quitCount;
+    }
+    int quitCount = 0;
+};

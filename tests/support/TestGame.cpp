@@ -1,0 +1,18 @@
+#include "TestGame.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include "screens/Registry.h"
+
+TestGame::TestGame(const QString& appDir)
+    : pictures(appDir), ctx{gs, screens, pictures, dialogs, sound, random, app, appDir} {
+    RegisterScreens(ctx);
+}
+
+TestGame::~TestGame() {
+    screens.unloadAll();
+    settle();
+}
+
+void TestGame::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include "Fakes.h"
+#include "platform/Context.h"
+#include "platform/Pictures.h"
+#include "platform/Screens.h"
+#include "state/GameState.h"
+
+// A whole game wired to the test doubles, with the real screens and the real assets.
+// Tests click the screens' buttons and read GameState, captions and pictures.
+struct TestGame {
+    explicit TestGame(const QString& appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR));
+    ~TestGame();
+    TestGame(const TestGame&) = delete;
+    TestGame& operator=(const TestGame&) = delete;
+
+    template <typename T>
+    T* screen(ScreenId id) {
+        return screens.loadedAs<T>(id);
+    }
+    // Lets unloaded screens really go, as the event loop would.
+    static void settle();
+
+    GameState gs;
+    Screens screens;
+    Pictures pictures;
+    FakeDialogs dialogs;
+    FakeSound sound;
+    FakeRandom random;
+    FakeApp app;
+    Context ctx;
+};
