@@ -1,0 +1,265 @@
+// The platform services: file lookup, pictures, screens, sound and the dice.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "platform/DirList.h"
+#include "platform/PathResolver.h"
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screen.h"
+#include "platform/Screens.h"
+#include "platform/Sound.h"
+#include "support/TestGame.h"
+
+namespace {
+
+// A screen that counts its loads and can act from inside its own handler.
+class ProbeScreen : public Screen {
+public:
+    ProbeScreen(Context& ctx, ScreenId id, int* loads) : Screen(ctx, id), loads_(loads) {}
+    void Form_Load() override {
+        ++*loads_;
+        if (unloadOnLoad) ctx.screens.unload(screenId());
+    }
+    // A handler that unloads its own screen and then finishes its work on it.
+    void unloadFromHandler() {
+        ctx.screens.unload(screenId());
+        setWindowTitle(QStringLiteral("still here until the loop runs"));
+    }
+    bool unloadOnLoad = false;
+
+private:
+    int* loads_;
+};
+
+void writeImage(const QString& path, const char* format) {
+    QImage image(8, 6, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(path, format));
+}
+
+// A mono 16-bit PCM WAV of the given length.
+void writeWav(const QString& path, int milliseconds) {
+    const int rate = 22050;
+    const int samples = rate * milliseconds / 1000;
+    QByteArray data;
+    for (int i = 0; i < samples; ++i) {
+        const auto s = static_cast<int16_t>(8000 * std::sin(i * 0.05));
+        data.append(reinterpret_cast<const char*>(&s), 2);
+    }
+    auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+    auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+    QByteArray wav = "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
+                     le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(data.size()) +
+                     data;
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(wav);
+}
+
+}  // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void resolverIgnoresCaseAndBackslashes() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Zvuk/American")));
+        QFile f(dir.path() + QStringLiteral("/Zvuk/American/Fire.WAV"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        PathResolver resolver;
+        QCOMPARE(resolver.resolve(dir.path() + QStringLiteral("\\zvuk\\american\\fire.wav")),
+                 dir.path() + QStringLiteral("/Zvuk/American/Fire.WAV"));
+        QCOMPARE(resolver.resolve(dir.path() + QStringLiteral("/zvuk//AMERICAN\\FIRE.wav")),
+                 dir.path() + QStringLiteral("/Zvuk/American/Fire.WAV"));
+        QVERIFY(resolver.resolve(dir.path() + QStringLiteral("/zvuk/american/ice.wav")).isEmpty());
+        QVERIFY(resolver.resolve(QString()).isEmpty());
+    }
+
+    void picturesFindLiteralsDecodeOnceAndStayBlankWhenMissing() {
+        QTemporaryDir dir;
+        writeImage(dir.path() + QStringLiteral("/Sword.PNG"), "PNG");
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pozadine")));
+        writeImage(dir.path() + QStringLiteral("/pozadine/3.JPG"), "JPG");
+        Pictures pictures(dir.path());
+        PictureBox a(QStringLiteral("Image1(0)"), nullptr);
+        PictureBox b(QStringLiteral("Image1(1)"), nullptr);
+
+        for (int i = 0; i < 10; ++i) {
+            pictures.load(&a, QStringLiteral("\\sword.png"));
+            pictures.load(&b, QStringLiteral("SWORD.png"));
+        }
+        QCOMPARE(a.fileName(), QStringLiteral("sword.png"));
+        QCOMPARE(b.fileName(), QStringLiteral("SWORD.png"));
+        QVERIFY(!a.pixmap().isNull());
+        QCOMPARE(a.accessibleName(), QStringLiteral("Image1(0)"));
+        QCOMPARE(a.accessibleDescription(), QStringLiteral("sword.png"));
+        QCOMPARE(pictures.decodeCount(), 1);
+
+        pictures.load(&a, QStringLiteral("\\pozadine\\") + QStringLiteral("3") + QStringLiteral(".jpg"));
+        QCOMPARE(a.fileName(), QStringLiteral("pozadine/3.jpg"));
+        QVERIFY(!a.pixmap().isNull());
+        QCOMPARE(pictures.decodeCount(), 2);
+
+        for (int i = 0; i < 3; ++i) pictures.load(&a, QStringLiteral("\\missing.gif"));
+        QVERIFY(a.pixmap().isNull());
+        QCOMPARE(a.fileName(), QStringLiteral("missing.gif"));
+        QCOMPARE(pictures.decodeCount(), 3);
+
+        // Random bytes under a picture's name are no picture either.
+        QFile junk(dir.path() + QStringLiteral("/junk.gif"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("GIF89a this is not really a picture");
+        junk.close();
+        pictures.load(&b, QStringLiteral("junk.gif"));
+        QVERIFY(b.pixmap().isNull());
+
+        pictures.setCaching(false);
+        const int before = pictures.decodeCount();
+        pictures.load(&a, QStringLiteral("sword.png"));
+        pictures.load(&a, QStringLiteral("sword.png"));
+        QCOMPARE(pictures.decodeCount(), before + 2);
+    }
+
+    void screensLoadOnceAndUnloadSafely() {
+        TestGame t;
+        Screens screens;
+        Context ctx{t.gs, screens, t.pictures, t.dialogs, t.sound, t.random, t.app, t.ctx.appDir};
+        int loads = 0;
+        screens.registerScreen(ScreenId::inventar,
+                               [&] { return new ProbeScreen(ctx, ScreenId::inventar, &loads); });
+
+        screens.show(ScreenId::inventar);
+        QCOMPARE(loads, 1);
+        QVERIFY(screens.isVisible(ScreenId::inventar));
+        screens.show(ScreenId::inventar);
+        QCOMPARE(loads, 1);
+        screens.hide(ScreenId::inventar);
+        QVERIFY(screens.isLoaded(ScreenId::inventar));
+        QVERIFY(!screens.isVisible(ScreenId::inventar));
+        screens.show(ScreenId::inventar);
+        QCOMPARE(loads, 1);
+
+        QPointer<ProbeScreen> first = screens.loadedAs<ProbeScreen>(ScreenId::inventar);
+        first->unloadFromHandler();
+        QVERIFY(!screens.isLoaded(ScreenId::inventar));
+        QVERIFY(!first.isNull());  // the object outlives the handler that unloaded it
+        QVERIFY(!first->isVisible());
+        TestGame::settle();
+        QVERIFY(first.isNull());
+
+        screens.show(ScreenId::inventar);
+        QCOMPARE(loads, 2);
+
+        // Closing through the frame unloads by default.
+        screens.loaded(ScreenId::inventar)->close();
+        QVERIFY(!screens.isLoaded(ScreenId::inventar));
+    }
+
+    void showingAScreenThatLeavesDuringItsLoadShowsNothing() {
+        TestGame t;
+        Screens screens;
+        Context ctx{t.gs, screens, t.pictures, t.dialogs, t.sound, t.random, t.app, t.ctx.appDir};
+        int loads = 0;
+        screens.registerScreen(ScreenId::pobeda, [&] {
+            auto* s = new ProbeScreen(ctx, ScreenId::pobeda, &loads);
+            s->unloadOnLoad = true;
+            return s;
+        });
+        QPointer<Screen> s = screens.load(ScreenId::pobeda);
+        QCOMPARE(loads, 1);
+        QVERIFY(!screens.isLoaded(ScreenId::pobeda));
+        screens.show(ScreenId::pobeda);
+        QCOMPARE(loads, 2);
+        QVERIFY(!screens.isVisible(ScreenId::pobeda));
+        TestGame::settle();
+        QVERIFY(s.isNull());
+    }
+
+    void synchronousSoundEndsOnTime() {
+        QTemporaryDir dir;
+        writeWav(dir.path() + QStringLiteral("/Short.wav"), 300);
+        SdlSound sound;
+        QElapsedTimer clock;
+        clock.start();
+        sound.play(dir.path() + QStringLiteral("\\short.WAV"), Sound::Mode::Sync);
+        const qint64 elapsed = clock.elapsed();
+        // With a device (the dummy one counts) it lasts the clip; without one it returns at once.
+        QVERIFY2(elapsed < 300 + 500, qPrintable(QString::number(elapsed)));
+        if (sound.hasDevice()) QVERIFY2(elapsed >= 250, qPrintable(QString::number(elapsed)));
+
+        clock.restart();
+        sound.play(dir.path() + QStringLiteral("/nothing.wav"), Sound::Mode::Sync);
+        sound.play(dir.path() + QStringLiteral("/nothing.wav"), Sound::Mode::Async);
+        QVERIFY(clock.elapsed() < 100);
+    }
+
+    void noAudioDeviceIsSilentAndQuick() {
+        QTemporaryDir dir;
+        writeWav(dir.path() + QStringLiteral("/long.wav"), 2000);
+        const QByteArray previous = qgetenv("SDL_AUDIODRIVER");
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        {
+            SdlSound sound;
+            QElapsedTimer clock;
+            clock.start();
+            sound.play(dir.path() + QStringLiteral("/long.wav"), Sound::Mode::Sync);
+            QVERIFY(!sound.hasDevice());
+            QVERIFY(clock.elapsed() < 500);
+        }
+        qputenv("SDL_AUDIODRIVER", previous);
+    }
+
+    void diceFollowTheirRule() {
+        StdRandom fixed(42);
+        StdRandom again(42);
+        int seen[7] = {};
+        for (int i = 0; i < 6000; ++i) {
+            const int d = fixed.roll(6);
+            QVERIFY(d >= 1 && d <= 6);
+            ++seen[d];
+            QCOMPARE(again.roll(6), d);  // a fixed seed replays the same game
+        }
+        for (int face = 1; face <= 6; ++face) QVERIFY(seen[face] > 800 && seen[face] < 1200);
+        fixed.randomize();  // keeps a fixed sequence
+        again.randomize();
+        QCOMPARE(fixed.draw(), again.draw());
+
+        FakeRandom scripted;
+        scripted.pushDraw(0.9999999999999999);
+        QCOMPARE(scripted.roll(6), 6);
+        scripted.pushDraw(0.5);
+        QCOMPARE(scripted.below(0), 0);
+        QCOMPARE(scripted.drawCount, 2);  // Int(draw x 0) still costs a draw
+    }
+
+    void directoryListStaysInsideItsRoot() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zvuk/american/extra")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zvuk/srpski")));
+        DirList list(QStringLiteral("Dir1"), nullptr);
+        list.setRoot(dir.path() + QStringLiteral("\\zvuk\\"));
+        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
+        // Heading row, then the two themes.
+        QCOMPARE(list.count(), 3);
+        list.openRow(1);
+        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk/american"));
+        list.openRow(1);  // ".."
+        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
+        list.setPath(dir.path());
+        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
+        list.openRow(0);  // the heading opens nothing
+        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "test_platform.moc"
