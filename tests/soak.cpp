@@ -1,0 +1,374 @@
+// Soak games: a bot plays whole games through the real screens, headless, pressing whatever is
+// enabled, answering boxes at random, typing odd text and closing windows at random moments, and
+// checks the game's invariants after every event.
+//
+//   soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]
+//
+// Each game's dice come from the real generator seeded with seed + game number, so a failing game
+// replays with --seed <printed seed> --games 1. Games run in child processes, so a crash is
+// counted (with its seed) instead of ending the run.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "platform/App.h"
+#include "platform/Context.h"
+#include "platform/DirList.h"
+#include "platform/Dialogs.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screen.h"
+#include "platform/Screens.h"
+#include "platform/Sound.h"
+#include "screens/Registry.h"
+#include "state/GameState.h"
+#include "state/Items.h"
+#include "support/Fakes.h"
+
+namespace {
+
+constexpr int kEventCap = 6000;
+constexpr int kBatch = 25;
+
+// Screens of which exactly one is on show during a game (options, about and inventory come beside).
+constexpr ScreenId kGameWindows[] = {ScreenId::Form2,   ScreenId::Kreiranje, ScreenId::Form1,
+                                     ScreenId::Nagrade, ScreenId::opasnost,  ScreenId::borba,
+                                     ScreenId::pobeda};
+
+QString oddText(std::mt19937& rng) {
+    static const QString texts[] = {
+        QStringLiteral("Ana"),
+        QStringLiteral("<b>Ana</b>"),
+        QStringLiteral("<img src=x>"),
+        QStringLiteral("ČĆŽŠĐ čćžšđ"),
+        QStringLiteral("\U0001F608 Zli"),
+        QString(),
+        QStringLiteral("   "),
+        QString(300, QLatin1Char('W')),
+        QStringLiteral("Marko & <i>Janko</i>"),
+    };
+    return texts[rng() % std::size(texts)];
+}
+
+class BotDialogs : public Dialogs {
+public:
+    explicit BotDialogs(std::mt19937& rng) : rng_(rng) {}
+    void message(const QString&) override { ++boxes; }
+    QString input(const QString&) override {
+        ++boxes;
+        static const QString answers[] = {QStringLiteral("da"), QStringLiteral("Da"),
+                                          QStringLiteral(" da"), QString(), QStringLiteral("ne")};
+        if (rng_() % 10 == 0) return QString(10000, QLatin1Char('d'));
+        return answers[rng_() % std::size(answers)];
+    }
+    long boxes = 0;
+
+private:
+    std::mt19937& rng_;
+};
+
+struct Outcome {
+    enum Kind { Victory, Quit, Capped, Broken } kind = Capped;
+    long events = 0;
+    QString why;
+};
+
+class Bot {
+public:
+    Bot(uint64_t seed, const QString& appDir, Sound& sound)
+        : rng_(static_cast<std::mt19937::result_type>(seed)),
+          random_(seed),
+          dialogs_(rng_),
+          pictures_(appDir),
+          ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir} {
+        RegisterScreens(ctx_);
+    }
+    ~Bot() {
+        screens_.unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    Outcome play() {
+        Outcome out;
+        screens_.show(ScreenId::Form2);
+        bool wonOnce = false;
+        for (out.events = 0; out.events < kEventCap; ++out.events) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (app_.quitCount > 0) {
+                if (!quitAllowed_) return broken(out, QStringLiteral("the program quit by itself: ") + lastAction_);
+                out.kind = wonOnce ? Outcome::Victory : Outcome::Quit;
+                return out;
+            }
+            const QString why = checkInvariants();
+            if (!why.isEmpty()) return broken(out, why + QStringLiteral(" after ") + lastAction_);
+            if (screens_.isVisible(ScreenId::pobeda)) wonOnce = true;
+            if (wonOnce && screens_.isVisible(ScreenId::Form2)) {
+                out.kind = Outcome::Victory;
+                return out;
+            }
+            if (!act()) return broken(out, QStringLiteral("stuck: nothing to press after ") + lastAction_);
+        }
+        out.kind = wonOnce ? Outcome::Victory : Outcome::Capped;
+        return out;
+    }
+
+private:
+    Outcome broken(Outcome out, const QString& why) {
+        out.kind = Outcome::Broken;
+        out.why = why;
+        return out;
+    }
+
+    QList<Screen*> visibleScreens() const {
+        QList<Screen*> list;
+        for (ScreenId id : kAllScreens) {
+            if (screens_.isVisible(id)) list.append(screens_.loaded(id));
+        }
+        return list;
+    }
+
+    QString checkInvariants() const {
+        int shown = 0;
+        for (ScreenId id : kGameWindows) shown += screens_.isVisible(id) ? 1 : 0;
+        if (shown != 1) return QStringLiteral("%1 game windows on show").arg(shown);
+        const bool inGame = !screens_.isVisible(ScreenId::Form2) && !screens_.isVisible(ScreenId::Kreiranje);
+        if (inGame && !IsInGame(gs_, gs_.currentPlayer))
+            return QStringLiteral("slot %1 is to move but takes no part").arg(gs_.currentPlayer);
+        if (gs_.currentPlayer < 0 || gs_.currentPlayer > 3) return QStringLiteral("currentPlayer out of range");
+        for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
+            if (gs_.playerSquare[p] < 0 || gs_.playerSquare[p] >= GameState::BOARD_SQUARES)
+                return QStringLiteral("slot %1 on square %2").arg(p).arg(gs_.playerSquare[p]);
+            if (gs_.playerGold[p] < 0) return QStringLiteral("slot %1 has %2 gold").arg(p).arg(gs_.playerGold[p]);
+            if (!Items::isArmorCode(gs_.playerArmor[p])) return QStringLiteral("slot %1 armour %2").arg(p).arg(gs_.playerArmor[p]);
+            if (!gs_.playerWeapon[p].isEmpty() && !Items::isWeapon(gs_.playerWeapon[p]))
+                return QStringLiteral("slot %1 weapon %2").arg(p).arg(gs_.playerWeapon[p]);
+            if (!gs_.playerShield[p].isEmpty() && !Items::isShield(gs_.playerShield[p]))
+                return QStringLiteral("slot %1 shield %2").arg(p).arg(gs_.playerShield[p]);
+        }
+        return {};
+    }
+
+    static bool quits(const QString& caption) {
+        return caption == QStringLiteral("KRAJ") || caption == QStringLiteral("Kraj igre");
+    }
+
+    // One event. False when nothing at all can be done.
+    bool act() {
+        const QList<Screen*> visible = visibleScreens();
+        if (visible.isEmpty()) return false;
+        Screen* window = visible[rng_() % visible.size()];
+        const QString name = window->objectName();
+
+        // Now and then a window is closed through its frame.
+        if (rng_() % 40 == 0) {
+            const bool quitting = window->screenId() == ScreenId::Form2 || window->screenId() == ScreenId::Form1;
+            if (!quitting || rng_() % 10 == 0) {
+                lastAction_ = QStringLiteral("closed ") + name;
+                quitAllowed_ = quitting;
+                window->close();
+                return true;
+            }
+        }
+
+        // Typing: small amounts (so games end), sometimes junk, into the options; names at creation.
+        for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+            if (!field->isVisibleTo(window) || rng_() % 3 != 0) continue;
+            if (window->screenId() == ScreenId::opcije) {
+                const int pick = static_cast<int>(rng_() % 10);
+                field->setText(pick < 7 ? QString::number(rng_() % 4) : pick < 9 ? oddText(rng_) : QStringLiteral("1e9"));
+            } else {
+                field->setText(oddText(rng_));
+            }
+        }
+        for (DirList* list : window->findChildren<DirList*>()) {
+            if (list->isVisibleTo(window) && list->count() > 0 && rng_() % 3 == 0)
+                list->openRow(static_cast<int>(rng_() % list->count()));
+        }
+
+        QList<QPushButton*> buttons;
+        for (QPushButton* b : window->findChildren<QPushButton*>()) {
+            if (!b->isVisibleTo(window) || !b->isEnabled()) continue;
+            // Leaving the program is possible, just rare, so that most games get played.
+            if (quits(b->text()) && rng_() % 50 != 0) continue;
+            buttons.append(b);
+        }
+        if (buttons.isEmpty()) {
+            // Another window may still have something to press.
+            for (Screen* other : visible) {
+                for (QPushButton* b : other->findChildren<QPushButton*>())
+                    if (b->isVisibleTo(other) && b->isEnabled()) return true;
+            }
+            return false;
+        }
+        QPushButton* pressed = buttons[rng_() % buttons.size()];
+        lastAction_ = name + QStringLiteral(": ") + (pressed->text().isEmpty() ? pressed->objectName() : pressed->text());
+        quitAllowed_ = quits(pressed->text());
+        pressed->click();
+        return true;
+    }
+
+    std::mt19937 rng_;
+    GameState gs_;
+    Screens screens_;
+    StdRandom random_;
+    BotDialogs dialogs_;
+    Pictures pictures_;
+    FakeApp app_;
+    Context ctx_;
+    QString lastAction_ = QStringLiteral("start");
+    bool quitAllowed_ = false;
+};
+
+// Copies the asset tree with every file truncated or replaced by random bytes.
+void breakAssets(const QString& from, const QString& to, uint64_t seed) {
+    std::mt19937 rng(static_cast<std::mt19937::result_type>(seed));
+    QDir source(from);
+    for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir(to).mkpath(sub);
+        breakAssets(source.filePath(sub), to + QLatin1Char('/') + sub, rng());
+    }
+    for (const QString& name : source.entryList(QDir::Files)) {
+        QFile in(source.filePath(name));
+        QByteArray bytes;
+        if (in.open(QIODevice::ReadOnly)) bytes = in.read(4096);
+        if (rng() % 2 == 0) {
+            bytes.truncate(static_cast<int>(rng() % (bytes.size() + 1)));
+        } else {
+            for (char& c : bytes) c = static_cast<char>(rng());
+        }
+        QFile out(to + QLatin1Char('/') + name);
+        if (out.open(QIODevice::WriteOnly)) out.write(bytes);
+    }
+}
+
+struct Options {
+    long games = 200;
+    uint64_t seed = 1;
+    QString assets = QStringLiteral("normal");
+    bool quiet = false;
+};
+
+// Plays games first..last in this process, reporting each on the pipe.
+int runBatch(const Options& opt, long first, long last, int fd) {
+    int argc = 1;
+    char name[] = "soak";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QString appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR);
+    QTemporaryDir temp;
+    if (opt.assets == QStringLiteral("empty")) {
+        appDir = temp.path();
+    } else if (opt.assets == QStringLiteral("broken")) {
+        breakAssets(QStringLiteral(KAVGALIJA_ASSETS_DIR), temp.path(), opt.seed);
+        appDir = temp.path();
+    }
+    // With the real assets the sounds are only logged, or every victory would wait for its fanfare;
+    // with missing or broken files the real sound service meets them.
+    FakeSound fakeSound;
+    SdlSound realSound;
+    Sound& sound = opt.assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
+
+    for (long g = first; g < last; ++g) {
+        const uint64_t seed = opt.seed + static_cast<uint64_t>(g);
+        dprintf(fd, "start %llu\n", static_cast<unsigned long long>(seed));
+        Outcome out;
+        {
+            Bot bot(seed, appDir, sound);
+            out = bot.play();
+        }
+        const char* kind[] = {"victory", "quit", "capped", "broken"};
+        dprintf(fd, "end %llu %s %ld %s\n", static_cast<unsigned long long>(seed), kind[out.kind],
+                out.events, qPrintable(out.why.simplified()));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Options opt;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--games" && i + 1 < argc) opt.games = std::atol(argv[++i]);
+        else if (a == "--seed" && i + 1 < argc) opt.seed = std::strtoull(argv[++i], nullptr, 10);
+        else if (a == "--assets" && i + 1 < argc) opt.assets = QString::fromLatin1(argv[++i]);
+        else if (a == "--quiet") opt.quiet = true;
+        else {
+            std::fprintf(stderr, "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]\n");
+            return 2;
+        }
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (opt.assets != QStringLiteral("normal")) qputenv("SDL_AUDIODRIVER", "dummy");
+
+    long played = 0, events = 0, victories = 0, quits = 0, capped = 0, crashes = 0, breaks = 0, stuck = 0;
+    long next = 0;
+    while (next < opt.games) {
+        const long last = std::min(opt.games, next + kBatch);
+        int fds[2];
+        if (pipe(fds) != 0) return 2;
+        std::fflush(stdout);
+        const pid_t child = fork();
+        if (child == 0) {
+            close(fds[0]);
+            // Qt's own chatter (missing pictures and the like) is not what the soak reports.
+            if (opt.quiet) std::freopen("/dev/null", "w", stderr);
+            _exit(runBatch(opt, next, last, fds[1]));
+        }
+        close(fds[1]);
+        FILE* in = fdopen(fds[0], "r");
+        char line[4096];
+        unsigned long long running = 0;
+        bool open = false;
+        while (std::fgets(line, sizeof line, in) != nullptr) {
+            unsigned long long seed = 0;
+            char kind[32] = {};
+            long n = 0;
+            int consumed = 0;
+            if (std::sscanf(line, "start %llu", &seed) == 1) {
+                running = seed;
+                open = true;
+            } else if (std::sscanf(line, "end %llu %31s %ld %n", &seed, kind, &n, &consumed) >= 3) {
+                open = false;
+                ++played;
+                ++next;
+                events += n;
+                const std::string k = kind;
+                if (k == "victory") ++victories;
+                else if (k == "quit") ++quits;
+                else if (k == "capped") ++capped;
+                else {
+                    const char* why = line + consumed;
+                    if (std::strncmp(why, "stuck", 5) == 0) ++stuck; else ++breaks;
+                    std::printf("soak: game with seed %llu broke: %s", seed, why);
+                }
+            }
+        }
+        std::fclose(in);
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (open || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            ++crashes;
+            ++played;
+            ++next;
+            std::printf("soak: game with seed %llu crashed (status %d)\n", running, status);
+        }
+    }
+    std::printf("soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the event cap, "
+                "%ld crashes, %ld invariant breaks, %ld stuck\n",
+                qPrintable(opt.assets), played, events, victories, quits, capped, crashes, breaks, stuck);
+    std::printf("%ld passed, %ld failed\n", played - crashes - breaks - stuck, crashes + breaks + stuck);
+    return crashes + breaks + stuck == 0 ? 0 : 1;
+}
