@@ -24,7 +24,7 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     // Seven decorations around the title and the buttons.
     const QRect places[7] = {{40, 150, 120, 120},  {560, 150, 120, 120}, {40, 330, 120, 120},
                              {560, 330, 120, 120}, {190, 24, 72, 72},    {458, 24, 72, 72},
-                             {300, 420, 120, 80}};
+                             {300, 410, 120, 76}};
     for (int i = 0; i < 7; ++i) {
         Image[i] = Ui::picture(this, QStringLiteral("Image%1").arg(i + 1), places[i]);
         ctx.pictures.load(Image[i], QStringLiteral("ui/title-%1.png").arg(i + 1));
