@@ -25,6 +25,7 @@ inline void setUpPlayers(GameState& gs) {
     const QString shields[4] = {QString(), QStringLiteral("crveni stit"), QString(),
                                 QStringLiteral("plavi stit")};
     const int squares[4] = {5, 5, 21, 11};
+    gs.goldToWin = 100;
     for (int p = 0; p < 4; ++p) {
         gs.playerName[p] = names[p];
         gs.playerSoundTheme[p] = theme(p);

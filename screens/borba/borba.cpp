@@ -18,17 +18,19 @@ constexpr int kWidth = 900;
 constexpr int kHeight = 620;
 constexpr int kBandHeight = 64;
 
-// A fighter drawn as a doll: the portrait stands on the headless armour body, the weapon upright
-// at its left, the shield over its lower right.
+// A fighter drawn as a doll, with the board's proportions at 2.8 times their size: the portrait
+// stands on the headless armour body, the weapon upright in its left hand, the shield over its
+// lower right.
 struct Doll {
     QRect weapon, body, head, shield;
 };
 Doll dollAt(int bodyLeft) {
-    const int top = 100;
-    return {{bodyLeft - 80, top + 92, 78, 260},
-            {bodyLeft, top + 124, 189, 281},
-            {bodyLeft + 27, top, 135, 154},
-            {bodyLeft + 120, top + 282, 108, 118}};
+    const auto at = [bodyLeft](double x, double y, double w, double h) {
+        const double s = 2.8;
+        const int bodyTop = 191;
+        return QRect(bodyLeft + int(x * s), bodyTop + int(y * s), int(w * s), int(h * s));
+    };
+    return {at(-5, -20, 25, 113), at(0, 0, 81, 121), at(12, -34, 57, 65), at(29, 57, 52, 64)};
 }
 }  // namespace
 
@@ -78,9 +80,9 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
     Label7->setStyleSheet(QStringLiteral("color: #ffd35a;"));
 
     // Back to front: weapon, body, portrait, shield.
-    const Doll left = dollAt(92);
-    // The right doll mirrors the left one's place: 12..320 on the left, 580..888 on the right.
-    const Doll right = dollAt(660);
+    const Doll left = dollAt(50);
+    // The right doll mirrors the left one's place.
+    const Doll right = dollAt(628);
     Image5 = Ui::picture(this, QStringLiteral("Image5"), left.weapon);
     Image1 = Ui::picture(this, QStringLiteral("Image1"), left.body);
     Image3 = Ui::picture(this, QStringLiteral("Image3"), left.head);
@@ -90,8 +92,9 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
     Image4 = Ui::picture(this, QStringLiteral("Image4"), right.head);
     Image8 = Ui::picture(this, QStringLiteral("Image8"), right.shield);
 
-    oblak = Ui::picture(this, QStringLiteral("oblak"), {326, 84, 248, 180});
-    Label8 = Ui::label(this, QStringLiteral("Label8"), QString(), {350, 110, 200, 120});
+    oblak = Ui::picture(this, QStringLiteral("oblak"), {294, 84, 312, 180});
+    // Inside the cloud's rim, clear of its tail.
+    Label8 = Ui::label(this, QStringLiteral("Label8"), QString(), {318, 104, 264, 118});
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setFont(Ui::gameFont(11, true));
