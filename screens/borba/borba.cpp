@@ -97,7 +97,7 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
     Label8 = Ui::label(this, QStringLiteral("Label8"), QString(), {318, 104, 264, 118});
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignCenter);
-    Label8->setFont(Ui::gameFont(11, true));
+    Label8->setFont(Ui::gameFont(14, true));
     Label8->setAttribute(Qt::WA_TranslucentBackground);
     Label8->setStyleSheet(QStringLiteral("color: #1e1208; background: transparent;"));
 
