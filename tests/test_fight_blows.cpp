@@ -16,9 +16,7 @@ private slots:
     void backgroundIsDrawnOncePerFight();
     void leftHitDrawsInOrderAndPassesTheInitiative();
     void rightBlowWaitsForItsOwnCryAndIsBlockedByTheLeftShield();
-    void shieldOfTheRightFighterNamesItsOwner();
     void hitForNothingMissAndParry();
-    void realButtonsStrikeInTurn();
 };
 
 void TestFightBlows::openingShowsBothFightersAndGivesTheMoverTheFirstBlow() {
@@ -231,21 +229,6 @@ void TestFightBlows::rightBlowWaitsForItsOwnCryAndIsBlockedByTheLeftShield() {
     QVERIFY(!f->Command4->isEnabled());
 }
 
-void TestFightBlows::shieldOfTheRightFighterNamesItsOwner() {
-    TestGame g;
-    setUpPlayers(g.gs);
-    borba* f = openFight(g, 3, 1);  // Dule (blue shield) against Bora (red shield)
-    // 3 against 3: the shield holds whatever the guard die says.
-    pushBlow(g.random,
-             {.pick = 1, .strike = 3, .guard = 1, .shieldFaces = 6, .shield = 3, .damage = -1});
-    g.random.pushRoll(1, 10);
-    g.random.pushRoll(1, 3);
-    f->Command1_Click();
-    QCOMPARE(g.dialogs.messages, QStringList{QStringLiteral("Bora se odbranio shtitom!")});
-    QCOMPARE(g.gs.playerHealth[1], 10);
-    QVERIFY(g.random.draws.isEmpty());
-}
-
 void TestFightBlows::hitForNothingMissAndParry() {
     TestGame g;
     setUpPlayers(g.gs);
@@ -276,33 +259,6 @@ void TestFightBlows::hitForNothingMissAndParry() {
     QCOMPARE(g.gs.playerHealth[1], 10);
     QVERIFY(g.random.draws.isEmpty());
     QCOMPARE(g.dialogs.messages.size(), 3);
-}
-
-void TestFightBlows::realButtonsStrikeInTurn() {
-    TestGame g;
-    setUpPlayers(g.gs);
-    g.gs.playerShield[1].clear();
-    borba* f = openFight(g, 0, 1);
-
-    // The right fighter's strike is off before the first blow.
-    QTest::mouseClick(f->Command3, Qt::LeftButton);
-    QVERIFY(g.dialogs.messages.isEmpty());
-
-    pushBlow(g.random, {.pick = 1, .strike = 6, .guard = 1, .power = 2, .damage = 1});
-    g.random.pushRoll(1, 10);
-    g.random.pushRoll(1, 5);
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
-    QCOMPARE(g.gs.playerHealth[1], 9);
-    QTest::mouseClick(f->Command1, Qt::LeftButton);  // not again until Bora has acted
-    QCOMPARE(g.dialogs.messages.size(), 1);
-
-    pushBlow(g.random, {.pick = 1, .strike = 6, .guard = 1, .power = 3, .damage = 3});
-    g.random.pushRoll(1, 10);
-    g.random.pushRoll(1, 5);
-    QTest::mouseClick(f->Command3, Qt::LeftButton);
-    QCOMPARE(g.gs.playerHealth[0], 7);
-    QCOMPARE(f->Label2->text(), QStringLiteral("7"));
-    QCOMPARE(g.dialogs.messages.size(), 2);
 }
 
 QTEST_MAIN(TestFightBlows)

@@ -39,6 +39,8 @@ void TestFightTaunts::shieldBlockBeatsTheDiceAndShrugsInTheDefendersVoice() {
     g.random.pushRoll(2, 3);
     f->Command1_Click();
 
+    QCOMPARE(g.dialogs.messages, QStringList{QStringLiteral("Bora se odbranio shtitom!")});
+    QCOMPARE(g.gs.playerHealth[1], 10);
     QCOMPARE(g.random.randomizeCount, 1);
     QCOMPARE(g.gs.tauntRoll, 2);
     QCOMPARE(g.gs.attackSoundPick, 2);
