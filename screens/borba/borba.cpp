@@ -1,10 +1,234 @@
 #include "borba.h"
 
-#include "platform/Screens.h"
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 
-borba::borba(Context& c) : Screen(c, ScreenId::borba) { setWindowTitle(QStringLiteral("Borba")); }
+#include "Fight.h"
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screens.h"
+#include "platform/Ui.h"
+#include "state/GameState.h"
+#include "state/Items.h"
+
+namespace {
+constexpr int kWidth = 900;
+constexpr int kHeight = 620;
+constexpr int kBandHeight = 64;
+
+// A fighter drawn as a doll, with the board's proportions at 2.8 times their size: the portrait
+// stands on the headless armour body, the weapon upright in its left hand, the shield over its
+// lower right.
+struct Doll {
+    QRect weapon, body, head, shield;
+};
+Doll dollAt(int bodyLeft) {
+    const auto at = [bodyLeft](double x, double y, double w, double h) {
+        const double s = 2.8;
+        const int bodyTop = 191;
+        return QRect(bodyLeft + int(x * s), bodyTop + int(y * s), int(w * s), int(h * s));
+    };
+    return {at(-5, -20, 25, 113), at(0, 0, 81, 121), at(12, -34, 57, 65), at(29, 57, 52, 64)};
+}
+}  // namespace
+
+borba::borba(Context& c) : Screen(c, ScreenId::borba) {
+    setWindowTitle(QStringLiteral("Borba"));
+    setFixedSize(kWidth, kHeight);
+    setStyleSheet(QStringLiteral(
+        "borba { background: #2a1a10; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 10px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }"
+        "QPushButton:focus { border-color: #fff2c4; }"
+        "QPushButton:disabled { background: rgba(70, 55, 40, 200); color: #b8a88a;"
+        " border-color: #4a3a28; }"));
+
+    pozadina = Ui::picture(this, QStringLiteral("pozadina"), {0, 0, kWidth, kHeight});
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(0, 0, kWidth, kBandHeight);
+    Frame1->setStyleSheet(QStringLiteral(
+        "#Frame1 { background: rgba(60, 26, 14, 225); border-bottom: 3px solid #c9a24a; }"
+        "QLabel { color: #f6e7c1; background: transparent; }"));
+
+    const QFont nameFont = Ui::gameFont(16, true);
+    const QFont healthFont = Ui::gameFont(12, true);
+    Label5 = Ui::label(Frame1, QStringLiteral("Label5"), QString(), {16, 4, 330, 30});
+    Label1 =
+        Ui::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Zdravlje"), {16, 34, 84, 24});
+    Label2 = Ui::label(Frame1, QStringLiteral("Label2"), QStringLiteral("0"), {100, 34, 60, 24});
+    Label6 = Ui::label(Frame1, QStringLiteral("Label6"), QString(), {kWidth - 346, 4, 330, 30});
+    Label3 = Ui::label(Frame1, QStringLiteral("Label3"), QStringLiteral("Zdravlje"),
+                       {kWidth - 160, 34, 84, 24});
+    Label4 =
+        Ui::label(Frame1, QStringLiteral("Label4"), QStringLiteral("0"), {kWidth - 76, 34, 60, 24});
+    Label7 = Ui::label(Frame1, QStringLiteral("Label7"), QStringLiteral("Protiv"),
+                       {kWidth / 2 - 100, 8, 200, 48});
+    for (QLabel* l : {Label5, Label6}) l->setFont(nameFont);
+    for (QLabel* l : {Label1, Label2, Label3, Label4}) l->setFont(healthFont);
+    Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setStyleSheet(QStringLiteral("color: #ffd35a;"));
+    Label4->setStyleSheet(QStringLiteral("color: #ffd35a;"));
+    Label7->setFont(Ui::gameFont(22, true));
+    Label7->setAlignment(Qt::AlignCenter);
+    Label7->setStyleSheet(QStringLiteral("color: #ffd35a;"));
+
+    // Back to front: weapon, body, portrait, shield.
+    const Doll left = dollAt(50);
+    // The right doll mirrors the left one's place.
+    const Doll right = dollAt(628);
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), left.weapon);
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), left.body);
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), left.head);
+    Image7 = Ui::picture(this, QStringLiteral("Image7"), left.shield);
+    Image6 = Ui::picture(this, QStringLiteral("Image6"), right.weapon);
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), right.body);
+    Image4 = Ui::picture(this, QStringLiteral("Image4"), right.head);
+    Image8 = Ui::picture(this, QStringLiteral("Image8"), right.shield);
+
+    oblak = Ui::picture(this, QStringLiteral("oblak"), {294, 84, 312, 180});
+    // Inside the cloud's rim, clear of its tail.
+    Label8 = Ui::label(this, QStringLiteral("Label8"), QString(), {318, 104, 264, 118});
+    Label8->setWordWrap(true);
+    Label8->setAlignment(Qt::AlignCenter);
+    Label8->setFont(Ui::gameFont(14, true));
+    Label8->setAttribute(Qt::WA_TranslucentBackground);
+    Label8->setStyleSheet(QStringLiteral("color: #1e1208; background: transparent;"));
+
+    const QFont strikeFont = Ui::gameFont(16, true);
+    const QFont retreatFont = Ui::gameFont(11, true);
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Udri"), {332, 420, 112, 52});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Povlacenje"),
+                          {332, 480, 112, 40});
+    Command3 =
+        Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Udri"), {456, 420, 112, 52});
+    Command4 = Ui::button(this, QStringLiteral("Command4"), QStringLiteral("Povlacenje"),
+                          {456, 480, 112, 40});
+    for (QPushButton* b : {Command1, Command3}) b->setFont(strikeFont);
+    for (QPushButton* b : {Command2, Command4}) b->setFont(retreatFont);
+
+    connect(Command1, &QPushButton::clicked, this, &borba::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &borba::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &borba::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &borba::Command4_Click);
+
+    Timer1.setInterval(0);
+    connect(&Timer1, &QTimer::timeout, this, &borba::Timer1_Timer);
+}
 
 void borba::Open(Context& ctx) {
+    auto* fight = static_cast<borba*>(ctx.screens.load(ScreenId::borba));
+    // A fighter already down settles the fight inside the load and brings the board back.
+    if (fight == nullptr || ctx.screens.loaded(ScreenId::borba) != fight) return;
+    fight->Label8->setText(QString());
+    ctx.pictures.load(fight->oblak, QStringLiteral("\\providno.gif"));
     ctx.screens.show(ScreenId::borba);
+    fight->Command1->setEnabled(true);
+    fight->Command2->setEnabled(true);
+    fight->Command4->setEnabled(true);
+    fight->Command3->setEnabled(false);
     ctx.screens.unload(ScreenId::Form1);
+}
+
+void borba::Form_Load() {
+    if (gs.fightOpen == 0) {
+        gs.backgroundNumber = static_cast<int16_t>(ctx.random.roll(15));
+        gs.backgroundName = QString::number(gs.backgroundNumber);
+        ctx.pictures.load(
+            pozadina, QStringLiteral("\\pozadine\\") + gs.backgroundName + QStringLiteral(".jpg"));
+        gs.fightOpen = 1;
+    }
+    gs.shieldRoll = 0;
+
+    const int leftFighter = gs.currentPlayer;
+    const int rightFighter = gs.opponentIndex;
+    if (gs.playerHealth[leftFighter] <= 0) {
+        SettleFight(ctx, *this, rightFighter, leftFighter);
+        return;
+    }
+    if (gs.playerHealth[rightFighter] <= 0) {
+        SettleFight(ctx, *this, leftFighter, rightFighter);
+        return;
+    }
+
+    for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
+        if (Items::isWeapon(gs.playerWeapon[p]))
+            gs.playerWeaponPower[p] = Items::weaponPower(gs.playerWeapon[p]);
+    }
+    if (Items::isArmorCode(gs.playerArmor[rightFighter]))
+        ctx.pictures.load(Image2, Items::armorPicture(gs.playerArmor[rightFighter]));
+    if (Items::isArmorCode(gs.playerArmor[leftFighter]))
+        ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[leftFighter]));
+    ctx.pictures.load(Image3, gs.playerPortrait[leftFighter]);
+    ctx.pictures.load(Image4, gs.playerPortrait[rightFighter]);
+    // Without a weapon the element keeps whatever it shows.
+    if (!gs.playerWeapon[leftFighter].isEmpty())
+        ctx.pictures.load(Image5, gs.playerWeapon[leftFighter] + QStringLiteral(".gif"));
+    if (!gs.playerWeapon[rightFighter].isEmpty())
+        ctx.pictures.load(Image6, gs.playerWeapon[rightFighter] + QStringLiteral(".gif"));
+    const auto shieldPicture = [](const QString& shield) {
+        const QString file = Items::shieldPicture(shield);
+        return file.isEmpty() ? QStringLiteral("providno.gif") : file;
+    };
+    ctx.pictures.load(Image7, shieldPicture(gs.playerShield[leftFighter]));
+    ctx.pictures.load(Image8, shieldPicture(gs.playerShield[rightFighter]));
+    Label5->setText(gs.playerName[leftFighter]);
+    Label6->setText(gs.playerName[rightFighter]);
+    Label2->setText(QString::number(gs.playerHealth[leftFighter]));
+    Label4->setText(QString::number(gs.playerHealth[rightFighter]));
+}
+
+void borba::Command1_Click() {
+    ResolveBlow(ctx, gs.currentPlayer, gs.opponentIndex, Side::Left);
+    Taunt(ctx, *this, gs.opponentIndex);
+    Timer1.start(6000);
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    Command3->setEnabled(true);
+    Command4->setEnabled(true);
+    Form_Load();
+}
+
+void borba::Command3_Click() {
+    ResolveBlow(ctx, gs.opponentIndex, gs.currentPlayer, Side::Right);
+    Taunt(ctx, *this, gs.currentPlayer);
+    Timer1.start(6000);
+    Command1->setEnabled(true);
+    Command2->setEnabled(true);
+    Command3->setEnabled(false);
+    Command4->setEnabled(false);
+    Form_Load();
+}
+
+void borba::Command2_Click() {
+    RetreatFight(ctx, gs.currentPlayer, true);
+}
+
+void borba::Command4_Click() {
+    RetreatFight(ctx, gs.opponentIndex, false);
+}
+
+void borba::Timer1_Timer() {
+    // A fight that has just ended waits for its deletion; its bubble stays as it is.
+    if (ctx.screens.loaded(ScreenId::borba) != this) {
+        Timer1.stop();
+        return;
+    }
+    ctx.pictures.load(oblak, QStringLiteral("\\providno.gif"));
+    Label8->setText(QString());
+}
+
+void borba::frameClosed() {
+    if (Command3->isEnabled()) {
+        Command4_Click();
+    } else {
+        Command2_Click();
+    }
 }

@@ -48,7 +48,7 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
         const int from = left ? 8 : columnRight + 12;
         const int to = left ? columnLeft - 78 : width() - 78;
         const int x = places > 1 ? from + k * (to - from) / (places - 1) : from;
-        spots[i] = QPoint(x, top ? 24 + (k % 2) * 30 : 330 + (k % 2) * 30);
+        spots[i] = QPoint(x, (top ? 16 : 290) + (k % 2) * 30);
     }
     for (int body = 0; body < 13; ++body) {
         Image2[body] = Ui::picture(this, QStringLiteral("Image2(%1)").arg(body), {0, 0, 70, 104});
@@ -56,14 +56,15 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     }
     for (int head = 0; head < 13; ++head) {
         const QPoint at = spots[head];
-        Image2[kBodyOf[head]]->move(at.x(), at.y() + 46);
+        // The portrait covers the body's neck, as on the board.
+        Image2[kBodyOf[head]]->move(at.x(), at.y() + 34);
         Image1[head] = Ui::picture(this, QStringLiteral("Image1(%1)").arg(head), {at.x() + 10, at.y(), 50, 57});
         ctx.pictures.load(Image1[head], QStringLiteral("\\lik%1.gif").arg(head, 2, 10, QLatin1Char('0')));
     }
 
-    Image3 = Ui::picture(this, QStringLiteral("Image3"), {24, 250, 44, 160});
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {18, 436, 40, 156});
     ctx.pictures.load(Image3, QStringLiteral("ui/about-1.png"));
-    Image4 = Ui::picture(this, QStringLiteral("Image4"), {80, 270, 110, 110});
+    Image4 = Ui::picture(this, QStringLiteral("Image4"), {76, 476, 112, 112});
     ctx.pictures.load(Image4, QStringLiteral("ui/about-2.png"));
 
     Label1 = Ui::label(this, QStringLiteral("Label1"), QString::fromUtf8(kAboutText),

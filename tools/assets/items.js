@@ -383,29 +383,29 @@ function portrait(i) {
 // ---------------------------------------------------------------- speech clouds (260x150)
 // Tail to the right (the right fighter speaks) unless flipped.
 function cloud(tailRight) {
-  // body: a rounded bubble with scalloped edge; inner 70% x 60% stays plain white
-  const bumps = [];
-  const cx = 128, cy = 66, rx = 116, ry = 56;
-  const n = 18;
+  // body: a squarish bubble (superellipse) with a scalloped edge, so that the
+  // inner 70% x 60% where the text goes stays plain white
+  const cx = 130, cy = 68, a = 121, b = 59, n = 22, e = 2 / 4.5;
+  const pt = (t, k = 1) => {
+    const c = Math.cos(t), s = Math.sin(t);
+    return [cx + k * a * Math.sign(c) * Math.pow(Math.abs(c), e), cy + k * b * Math.sign(s) * Math.pow(Math.abs(s), e)];
+  };
   let d = '';
   for (let k = 0; k <= n; k++) {
-    const a = (k / n) * Math.PI * 2;
-    const x = cx + rx * Math.cos(a), y = cy + ry * Math.sin(a);
+    const [x, y] = pt((k / n) * Math.PI * 2 + 0.07);
     if (k === 0) d += `M${x.toFixed(2)},${y.toFixed(2)} `;
     else {
-      const am = ((k - 0.5) / n) * Math.PI * 2;
-      const bx = cx + (rx + 9) * Math.cos(am), by = cy + (ry + 8) * Math.sin(am);
+      const [bx, by] = pt(((k - 0.5) / n) * Math.PI * 2 + 0.07, 1.1);
       d += `Q${bx.toFixed(2)},${by.toFixed(2)} ${x.toFixed(2)},${y.toFixed(2)} `;
     }
   }
   d += 'Z';
-  const tail = 'M186,106 C196,124 214,138 250,146 C228,130 218,118 214,100 Z';
+  const tail = 'M188,116 C198,132 220,142 254,148 C238,134 230,122 228,104 Z';
   let out = '';
-  out += `<path d="${d}" fill="#ffffff" stroke="${OL}" stroke-width="3" stroke-linejoin="round"/>`;
+  // tail under the body, body over it, then the tail's inside once more to open the joint
   out += `<path d="${tail}" fill="#ffffff" stroke="${OL}" stroke-width="3" stroke-linejoin="round"/>`;
-  out += `<path d="M180,100 C190,106 206,106 220,94 L222,100 C206,112 190,112 180,106 Z" fill="#ffffff"/>`;
-  // small puffs of shine near the edge only
-  out += `<path d="M30,40 Q36,22 58,18" fill="none" stroke="#d6e6f5" stroke-width="4" stroke-linecap="round"/>`;
+  out += `<path d="${d}" fill="#ffffff" stroke="${OL}" stroke-width="3" stroke-linejoin="round"/>`;
+  out += `<path d="${tail}" fill="#ffffff"/>`;
   const body = tailRight ? out : `<g transform="translate(260 0) scale(-1 1)">${out}</g>`;
   return svg(260, 150, body);
 }

@@ -105,8 +105,8 @@ for f in "$OUT/american/"*.wav; do cp "$f" "$OUT/"; done
 
 # ---------------------------------------------------------------- crowd cheering (<= 4 s)
 i=0
-for spec in "en-us:70:Hooray!" "en-us+f3:80:Yeah!" "en:40:Hurrah!" "en-us+m3:60:Bravo!" "en+f2:90:Woo-hoo!" "sr:50:Bravo!"; do
-  IFS=: read -r v p w <<<"$spec"
+for shout in "en-us:70:Hooray!" "en-us+f3:80:Yeah!" "en:40:Hurrah!" "en-us+m3:60:Bravo!" "en+f2:90:Woo-hoo!" "sr:50:Bravo!"; do
+  IFS=: read -r v p w <<<"$shout"
   espeak-ng -v "$v" -p "$p" -s 150 -w "$T/c$i.wav" "$w"
   "${SOX[@]}" "$T/c$i.wav" "${FMT[@]}" "$T/cc$i.wav" pad "0.$((i * 13 % 10))" 0 gain -4
   i=$((i + 1))

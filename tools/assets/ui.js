@@ -147,9 +147,9 @@ function mishapWeapon() {
   const sw = inner(items.weapon('sword'));
   const clipA = nextId('ca'), clipB = nextId('cb');
   let o = `<defs><clipPath id="${clipA}"><path d="M-10,46 L8,40 L14,48 L20,42 L40,44 L40,200 L-10,200 Z"/></clipPath><clipPath id="${clipB}"><path d="M-10,-10 L40,-10 L40,44 L20,42 L14,48 L8,40 L-10,46 Z"/></clipPath></defs>`;
-  o += burst(100, 96, 46, '#ffe27a');
-  o += rot(-30, 100, 100, place(70, 40, 1.5, `<g clip-path="url(#${clipA})">${sw}</g><path d="M10.5,45 L14,48 L19.5,42.5" fill="none" ${ol(1.5)}/>`));
-  o += place(0, 0, 1, rot(35, 120, 70, place(104, -6, 1.5, `<g clip-path="url(#${clipB})">${sw}</g><path d="M10.5,45 L14,48 L19.5,42.5" fill="none" ${ol(1.5)}/>`)));
+  o += burst(100, 84, 50, '#ffe27a');
+  o += rot(-30, 100, 100, place(73, 14, 1.8, `<g clip-path="url(#${clipA})">${sw}</g><path d="M10.5,45 L14,48 L19.5,42.5" fill="none" ${ol(1.5)}/>`));
+  o += place(0, 0, 1, rot(40, 118, 60, place(100, -30, 1.8, `<g clip-path="url(#${clipB})">${sw}</g><path d="M10.5,45 L14,48 L19.5,42.5" fill="none" ${ol(1.5)}/>`)));
   o += `<path d="M40,60 l-18,-8 M46,40 l-12,-16 M160,150 l18,8 M150,170 l10,16" stroke="${OL}" stroke-width="3" stroke-linecap="round"/>`;
   return svg(200, 200, shadowed(o, 3, 4, 3, 0.3));
 }
@@ -202,7 +202,7 @@ function mishapPost() {
   const link = (x, y) => `<ellipse cx="${x}" cy="${y}" rx="5" ry="8" fill="none" stroke="${OL}" stroke-width="6"/><ellipse cx="${x}" cy="${y}" rx="5" ry="8" fill="none" stroke="#9aa2ac" stroke-width="3"/>`;
   for (const x of [52, 148]) {
     o += [0, 1, 2, 3].map(k => link(x, 64 + k * 13)).join('');
-    o += `<path d="M${x - 14},118 a14,14 0 1 0 28,0 Z" fill="none" stroke="${OL}" stroke-width="8"/><path d="M${x - 14},118 a14,14 0 1 0 28,0 Z" fill="none" stroke="#9aa2ac" stroke-width="4"/>`;
+    o += `<circle cx="${x}" cy="${124}" r="9" fill="none" stroke="${OL}" stroke-width="9"/><circle cx="${x}" cy="${124}" r="9" fill="none" stroke="#9aa2ac" stroke-width="4.5"/><rect x="${x - 4}" y="${130}" width="8" height="6" fill="#5a5a62" ${ol(1.5)}/>`;
   }
   // chains wrapped round the post
   o += `<path d="M84,110 Q100,120 116,110 M84,126 Q100,136 116,126" fill="none" stroke="${OL}" stroke-width="7"/><path d="M84,110 Q100,120 116,110 M84,126 Q100,136 116,126" fill="none" stroke="#9aa2ac" stroke-width="3.5" stroke-dasharray="6 3"/>`;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+struct Context;
+struct GameState;
+class borba;
+
+// The blows and the two endings of a duel, shared by the fight screen's handlers on both sides.
+
+// Which side of the screen a striker stands on: the left is the player to move.
+enum class Side { Left, Right };
+
+// What a blow came to, tested in this order: shield block, hit, miss, parry.
+enum class BlowOutcome { ShieldBlock, Hit, Miss, Parry };
+BlowOutcome OutcomeOf(const GameState& gs);
+
+// The defender's ten lines for an outcome, line n at index n - 1.
+const std::array<QString, 10>& TauntLines(BlowOutcome outcome);
+
+// One blow: attack sound, the three dice, then block, hit, miss or parry, each told.
+void ResolveBlow(Context& ctx, int striker, int defender, Side side);
+
+// The defender's answer in the speech bubble, with a sound from the defender's own theme.
+// Runs while the striker's "Udri" is still enabled: that button picks the cloud.
+void Taunt(Context& ctx, borba& screen, int defender);
+
+// A fall: the winner is proclaimed, takes the gold and may take the loser's gear; the loser
+// starts over with nothing; the board comes back with the next player to move.
+void SettleFight(Context& ctx, borba& screen, int winner, int loser);
+
+// A fighter flees 1 to 6 squares back; nobody wins. Only the left fighter's retreat is jeered.
+void RetreatFight(Context& ctx, int fighter, bool cowardSound);
