@@ -56,15 +56,16 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Dir1 = new DirList(QStringLiteral("Dir1"), this);
     Dir1->setGeometry(24, 112, 180, 300);
     Dir1->setAccessibleName(QStringLiteral("Zvucna tema"));
+    Dir1->setFont(Ui::gameFont(11));
     Label3->setBuddy(Dir1);
 
     // The two figures share one place; the portrait sits where the head is.
-    Image1 = Ui::picture(this, QStringLiteral("Image1"), {236, 76, 170, 340});
-    Image3 = Ui::picture(this, QStringLiteral("Image3"), {236, 76, 170, 340});
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), {240, 70, 162, 360});
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {240, 70, 162, 360});
     ctx.pictures.load(Image1, QStringLiteral("ui/male.png"));
     ctx.pictures.load(Image3, QStringLiteral("ui/female.png"));
     Image3->hide();
-    Image2 = Ui::picture(this, QStringLiteral("Image2"), {278, 82, 86, 98});
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), {279, 72, 84, 96});
 
     Command2 =
         Ui::button(this, QStringLiteral("Command2"), QStringLiteral("<"), {236, 424, 48, 40});
