@@ -32,7 +32,6 @@ private slots:
         inventar* inv = openInventory(g);
         QVERIFY(inv);
         QVERIFY(g.screens.isVisible(ScreenId::inventar));
-        QCOMPARE(inv->windowTitle(), QStringLiteral("Inventar"));
         QCOMPARE(inv->Label1->text(), QStringLiteral("Deki"));
         QCOMPARE(inv->Label8->text(), QStringLiteral("57"));
         QCOMPARE(inv->Image3->fileName(), QStringLiteral("lik01.gif"));
@@ -45,10 +44,6 @@ private slots:
         // The shield keeps its own size; the figure's other pictures are stretched.
         QVERIFY(!inv->Image7->stretches());
         QVERIFY(inv->Image1->stretches() && inv->Image3->stretches() && inv->Image5->stretches());
-        QCOMPARE(inv->Label2->text(), QStringLiteral("Oruzje:"));
-        QCOMPARE(inv->Label3->text(), QStringLiteral("Oklop"));
-        QCOMPARE(inv->Label4->text(), QStringLiteral("Stit:"));
-        QCOMPARE(inv->Command1->text(), QStringLiteral("OK"));
     }
 
     void aPlayerWithoutGearShowsNothingForIt() {

@@ -73,17 +73,13 @@ private slots:
         QVERIFY(g.screens.isVisible(ScreenId::pobeda));
         QCOMPARE(g.dialogs.messages.size(), 1);
         auto* v = g.screen<pobeda>(ScreenId::pobeda);
-        QCOMPARE(v->windowTitle(), QStringLiteral("Jeeeee!"));
         QCOMPARE(v->Label1->text(), QStringLiteral("<b>Bora</b>"));
         QCOMPARE(v->Label1->textFormat(), Qt::PlainText);
-        QCOMPARE(v->Label2->text(), QStringLiteral("JE POBEDNIK!"));
         QCOMPARE(v->Image1->fileName(), QStringLiteral("plate.gif"));
         QCOMPARE(v->Image2->fileName(), QStringLiteral("lik00.gif"));
         QCOMPARE(v->Image5->fileName(), QString());
-        // The red shield whatever the winner carries (Bora's is red, so try blue).
+        // The red shield whatever the winner carries; Ana's blue one below.
         QCOMPARE(v->Image7->fileName(), QStringLiteral("crvenistit.gif"));
-        QCOMPARE(v->Image3->fileName(), QStringLiteral("ui/chest.png"));
-        QCOMPARE(v->Command1->text(), QStringLiteral("Izadji"));
         QCOMPARE(g.sound.played.size(), 2);
         QCOMPARE(g.sound.played[0].path, g.ctx.appDir + QStringLiteral("\\zvuk\\masa.wav"));
         QCOMPARE(g.sound.played[0].mode, Sound::Mode::Sync);
