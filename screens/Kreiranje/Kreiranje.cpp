@@ -130,7 +130,7 @@ void Kreiranje::Form_Load() {
     const int slot = gs.creatingPlayer;
     int& portrait = gs.playerPortraitNo[slot];
     if (portrait < 0) portrait = 0;
-    if (portrait > kLastPortrait) portrait = 12;  // the old designer's bound: 13 falls back to 12
+    if (portrait > kLastPortrait) portrait = 12;  // past the end it falls back to 12, not 13
     Label2->setText(QString::number(slot + 1));
     gs.playerPortrait[slot] = portraitFile(portrait);
     ctx.pictures.load(Image2, gs.playerPortrait[slot]);
