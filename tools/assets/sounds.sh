@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Makes every sound of the game: three voice themes, the crowd and the
+# fanfare. Usage: sounds.sh OUTDIR WORKDIR
+set -euo pipefail
+OUT="$1"; T="$2"
+mkdir -p "$OUT" "$T"
+RATE=22050
+# plain 16-bit mono PCM, the one WAV every back end plays
+FMT=(-b 16 -e signed-integer -c 1 -r $RATE)
+SOX=(sox -R -V1)
+
+# finish IN OUT MAXSECONDS: trim silence, cap the length, normalise, fade out
+finish() {
+  "${SOX[@]}" "$1" "${FMT[@]}" "$T/f.wav" silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
+  local len; len=$(soxi -D "$T/f.wav")
+  local cap; cap=$(awk -v l="$len" -v m="$3" 'BEGIN{print (l>m-0.02)?m-0.02:l}')
+  "${SOX[@]}" "$T/f.wav" "${FMT[@]}" "$2" trim 0 "$cap" fade t 0.005 "$cap" 0.05 norm -1
+}
+
+# say VOICE ESPEAKOPTS "TEXT" OUT MAX [SOX EFFECTS...]
+say() {
+  local voice="$1" opts="$2" text="$3" out="$4" max="$5"; shift 5
+  # shellcheck disable=SC2086
+  espeak-ng -v "$voice" $opts -w "$T/v.wav" "$text"
+  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" "$@"
+  finish "$T/v2.wav" "$out" "$max"
+}
+
+# ---------------------------------------------------------------- effects
+# whoosh: filtered noise that swells and fades, swept by a flanger
+whoosh() { # out seed-ish-colour lowpass
+  "${SOX[@]}" -n "${FMT[@]}" "$T/w.wav" synth 0.85 "$2" highpass 300 lowpass "$3" \
+    flanger 0 3 0 70 2 sine 50 lin tremolo 3 40 fade q 0.35 0.85 0.45 gain -3
+  finish "$T/w.wav" "$1" 2
+}
+# blast: a burst of noise over a falling low tone
+blast() { # out pitch
+  "${SOX[@]}" -n "${FMT[@]}" "$T/b1.wav" synth 1.4 brownnoise lowpass 1800 fade q 0.01 1.4 1.2
+  "${SOX[@]}" -n "${FMT[@]}" "$T/b2.wav" synth 1.4 sine "$2"-28 fade q 0.01 1.4 1.0 overdrive 10
+  "${SOX[@]}" -n "${FMT[@]}" "$T/b3.wav" synth 0.25 whitenoise highpass 1500 fade q 0.005 0.25 0.2
+  "${SOX[@]}" -m "$T/b1.wav" "$T/b2.wav" "$T/b3.wav" "${FMT[@]}" "$T/b.wav" reverb 40 50 60
+  finish "$T/b.wav" "$1" 2
+}
+# a short brass chord rising to the tonic, for the victory sound
+tada() { # out base-frequency
+  local f="$1" o="$2"
+  "${SOX[@]}" -n "${FMT[@]}" "$T/t1.wav" synth 0.16 sawtooth "$f" fade q 0.01 0.16 0.03
+  "${SOX[@]}" -n "${FMT[@]}" "$T/t2.wav" synth 0.16 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.26}')" fade q 0.01 0.16 0.03
+  "${SOX[@]}" -n "${FMT[@]}" "$T/t3.wav" synth 0.9 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.5}')" sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.505}')" remix - fade q 0.02 0.9 0.5
+  "${SOX[@]}" "$T/t1.wav" "$T/t2.wav" "$T/t3.wav" "${FMT[@]}" "$o" lowpass 2600 overdrive 5 reverb 30 gain -6
+}
+
+# ---------------------------------------------------------------- voice themes
+# theme NAME VOICE ESPEAKOPTS SOXEFFECTS... ; lines come from the table below
+theme() {
+  local name="$1" voice="$2" opts="$3" fx="$4"
+  local d="$OUT/$name"
+  mkdir -p "$d"
+  local -n L="$5"
+  local k
+  for k in watchthis excellent ohdear laugh boring missed ouch ow1 ow2 illgetyou YOULLREGRETTHAT stupid coward; do
+    # shellcheck disable=SC2086
+    say "$voice" "$opts" "${L[$k]}" "$d/$k.wav" 2 $fx
+  done
+  # victory: the shout over a short brass flourish
+  # shellcheck disable=SC2086
+  espeak-ng -v "$voice" $opts -w "$T/v.wav" "${L[victory]}"
+  # shellcheck disable=SC2086
+  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" $fx
+  tada "${L[_tada]}" "$T/tada.wav"
+  "${SOX[@]}" -m -v 1 "$T/v2.wav" -v 0.6 "$T/tada.wav" "${FMT[@]}" "$T/vic.wav"
+  finish "$T/vic.wav" "$d/victory.wav" 2
+  whoosh "$d/fire.wav" "${L[_noise]}" "${L[_lp]}"
+  blast "$d/fireball.wav" "${L[_blast]}"
+}
+
+declare -A EN=(
+  [watchthis]="Watch this!" [excellent]="Excellent!" [ohdear]="Oh dear!" [laugh]="Ha! ha! ha! ha!"
+  [boring]="Bo-ring!" [missed]="Missed!" [ouch]="Ouch!" [ow1]="Ow!" [ow2]="Aaargh!"
+  [illgetyou]="I'll get you!" [YOULLREGRETTHAT]="You'll regret that!" [stupid]="Stupid!"
+  [coward]="Coward!" [victory]="Victory!" [_tada]=262 [_noise]=pinknoise [_lp]=2600 [_blast]=90
+)
+declare -A SR=(
+  [watchthis]="Gledaj ovo!" [excellent]="Odlično!" [ohdear]="Joj, joj!" [laugh]="Ha! ha! ha! ha!"
+  [boring]="Dosadno!" [missed]="Promašio!" [ouch]="Jao!" [ow1]="Au!" [ow2]="Joooj!"
+  [illgetyou]="Srediću te!" [YOULLREGRETTHAT]="Zažalićeš!" [stupid]="Glupo!"
+  [coward]="Kukavice!" [victory]="Pobeda!" [_tada]=294 [_noise]=pinknoise [_lp]=2000 [_blast]=70
+)
+declare -A DW=(
+  [watchthis]="Watch this, lad!" [excellent]="Excellent!" [ohdear]="Oh dear, oh dear!" [laugh]="Hoh! hoh! hoh!"
+  [boring]="Boring!" [missed]="Missed!" [ouch]="Ouch!" [ow1]="Oof!" [ow2]="Urrgh!"
+  [illgetyou]="I'll get you!" [YOULLREGRETTHAT]="You'll regret that!" [stupid]="Stupid!"
+  [coward]="Coward!" [victory]="Victory!" [_tada]=196 [_noise]=brownnoise [_lp]=1600 [_blast]=55
+)
+
+# an American voice, plain and bright
+theme american en-us "-s 165 -p 55" "gain 0" EN
+# a Serbian voice with Serbian lines
+theme srpski sr "-s 150 -p 45" "gain 0" SR
+# the dwarf: a slow, deep Scottish voice, pitched down, with a little room
+theme patuljak en-gb-scotland "-s 135 -p 25" "pitch -300 reverb 20 40 50" DW
+
+# the default theme also lies directly in zvuk/
+for f in "$OUT/american/"*.wav; do cp "$f" "$OUT/"; done
+
+# ---------------------------------------------------------------- crowd cheering (<= 4 s)
+i=0
+for spec in "en-us:70:Hooray!" "en-us+f3:80:Yeah!" "en:40:Hurrah!" "en-us+m3:60:Bravo!" "en+f2:90:Woo-hoo!" "sr:50:Bravo!"; do
+  IFS=: read -r v p w <<<"$spec"
+  espeak-ng -v "$v" -p "$p" -s 150 -w "$T/c$i.wav" "$w"
+  "${SOX[@]}" "$T/c$i.wav" "${FMT[@]}" "$T/cc$i.wav" pad "0.$((i * 13 % 10))" 0 gain -4
+  i=$((i + 1))
+done
+"${SOX[@]}" -n "${FMT[@]}" "$T/cn.wav" synth 3.6 pinknoise bandpass 1200 1.2 tremolo 7 60 fade q 0.4 3.6 1.6 gain -8
+"${SOX[@]}" -n "${FMT[@]}" "$T/cl.wav" synth 3.6 brownnoise lowpass 600 tremolo 11 80 fade q 0.2 3.6 1.8 gain -10
+"${SOX[@]}" -m "$T"/cc*.wav "$T/cn.wav" "$T/cl.wav" "${FMT[@]}" "$T/crowd.wav" reverb 50 50 80
+finish "$T/crowd.wav" "$OUT/masa.wav" 4
+
+# ---------------------------------------------------------------- royal fanfare (8-15 s)
+# melody as note:beats, one beat 0.3 s; a second voice a fifth below, and drums
+note() { # freq seconds out
+  if [ "$1" = 0 ]; then "${SOX[@]}" -n "${FMT[@]}" "$3" trim 0 "$2"; return; fi
+  "${SOX[@]}" -n "${FMT[@]}" "$3" synth "$2" sawtooth "$1" fade q 0.02 "$2" 0.06
+}
+freq() { awk -v n="$1" 'BEGIN{ if (n=="R") {print 0; exit} split("C D E F G A B",a," "); m["C"]=0;m["D"]=2;m["E"]=4;m["F"]=5;m["G"]=7;m["A"]=9;m["B"]=11; o=substr(n,length(n),1); p=substr(n,1,length(n)-1); s=m[p]+12*(o+1); printf "%.2f", 440*2^((s-69)/12) }'; }
+MEL="G4:1 G4:1 G4:1 C5:3 G4:1 C5:1 E5:3 R:1 E5:1 E5:1 E5:1 G5:3 E5:1 C5:1 G4:3 R:1 C5:1 E5:1 G5:2 E5:1 G5:2 C6:6"
+BAS="C3:3 C3:3 G3:3 C3:3 C3:3 E3:3 G3:3 C3:3 C3:3 C3:3 C3:6"
+mk_line() { # "notes" prefix out
+  local parts=() j=0 n b
+  for nb in $1; do
+    n=${nb%%:*}; b=${nb##*:}
+    note "$(freq "$n")" "$(awk -v b="$b" 'BEGIN{print b*0.3}')" "$T/$2$j.wav"
+    parts+=("$T/$2$j.wav"); j=$((j + 1))
+  done
+  "${SOX[@]}" "${parts[@]}" "${FMT[@]}" "$3"
+}
+mk_line "$MEL" m "$T/mel.wav"
+mk_line "$BAS" a "$T/bas.wav"
+"${SOX[@]}" "$T/mel.wav" "${FMT[@]}" "$T/mel2.wav" pitch -702
+# timpani rolls: short low sine hits on the beat
+"${SOX[@]}" -n "${FMT[@]}" "$T/hit.wav" synth 0.6 sine 70-50 fade q 0.005 0.6 0.55
+"${SOX[@]}" -n "${FMT[@]}" "$T/gap.wav" trim 0 0.3
+"${SOX[@]}" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "$T/gap.wav" "$T/hit.wav" "${FMT[@]}" "$T/drums.wav"
+"${SOX[@]}" -m -v 1 "$T/mel.wav" -v 0.5 "$T/mel2.wav" -v 0.6 "$T/bas.wav" -v 0.9 "$T/drums.wav" "${FMT[@]}" "$T/fan.wav" \
+  lowpass 3000 overdrive 4 reverb 50 50 100 pad 0 1
+finish "$T/fan.wav" "$OUT/royal.wav" 15
