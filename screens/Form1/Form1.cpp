@@ -1,8 +1,245 @@
 #include "Form1.h"
 
 #include <QLabel>
+#include <QPushButton>
+
+#include "platform/App.h"
+#include "platform/Dialogs.h"
+#include "platform/ElidedLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screens.h"
+#include "platform/Ui.h"
+#include "screens/borba/borba.h"
+#include "state/Items.h"
+
+namespace {
+// The ring in pixels: cells 80 x 120 apart, tiles one pixel larger so neighbours touch.
+constexpr int kCellW = 80;
+constexpr int kCellH = 120;
+constexpr int kTileW = 81;
+constexpr int kTileH = 121;
+// Room around the ring; the top one takes the portraits that stick out above the top row.
+constexpr int kLeft = 34;
+constexpr int kTop = 44;
+constexpr int kWidth = kLeft * 2 + 11 * kCellW + kTileW;
+constexpr int kHeight = kTop + 4 * kCellH + kTileH + 24;
+
+const QString kClear = QStringLiteral("\\providno.gif");
+
+QString tileOfKind(const QString& kind) {
+    if (kind == QLatin1String("polje")) return QStringLiteral("\\polje.gif");
+    if (kind == QLatin1String("opasnost")) return QStringLiteral("\\opasnost.gif");
+    if (kind == QLatin1String("nagrada")) return QStringLiteral("\\kovceg.gif");
+    if (kind == QLatin1String("coin")) return QStringLiteral("\\coin.gif");
+    return {};
+}
+
+QString kindOfDraw(int r) {
+    switch (r) {
+        case 6:
+            return QStringLiteral("opasnost");
+        case 7:
+            return QStringLiteral("nagrada");
+        case 8:
+            return QStringLiteral("coin");
+        default:
+            return QStringLiteral("polje");
+    }
+}
+}  // namespace
+
+QPoint Form1::cellOf(int square) {
+    if (square <= 4) return {0, square};               // down the left column
+    if (square <= 15) return {square - 4, 4};          // along the bottom, left to right
+    if (square <= 19) return {11, 4 - (square - 15)};  // up the right column
+    return {11 - (square - 19), 0};                    // along the top, right to left
+}
 
 Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     setWindowTitle(QStringLiteral("Form1"));
-    Label2 = new QLabel(this);
+    setFixedSize(kWidth, kHeight);
+    setStyleSheet(QStringLiteral(
+        "Form1 { background: qradialgradient(cx:0.5, cy:0.5, radius:0.75, fx:0.5, fy:0.45,"
+        " stop:0 #2f7a4a, stop:0.7 #1d5834, stop:1 #123a22); }"
+        "QLabel { color: #f6e7c1; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 10px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }"
+        "QPushButton:focus { border-color: #fff2c4; }"
+        "QPushButton#Command1 { background: transparent; border: 2px solid transparent; }"
+        "QPushButton#Command1:hover { background: rgba(255, 240, 200, 40); }"
+        "QPushButton#Command1:focus { border-color: #fff2c4; }"));
+
+    // Tiles first, so every layer of every square lies above all tiles (portraits of the lower
+    // squares stick out over the tile above them).
+    for (int i = 0; i < N; ++i) {
+        const QPoint cell = cellOf(i);
+        const int x = kLeft + cell.x() * kCellW;
+        const int y = kTop + cell.y() * kCellH;
+        Image1[i] = Ui::picture(this, QStringLiteral("Image1(%1)").arg(i), {x, y, kTileW, kTileH});
+    }
+    for (int i = 0; i < N; ++i) {
+        const QPoint cell = cellOf(i);
+        const int x = kLeft + cell.x() * kCellW;
+        const int y = kTop + cell.y() * kCellH;
+        Image7[i] =
+            Ui::picture(this, QStringLiteral("Image7(%1)").arg(i), {x + 29, y + 57, 52, 64});
+        Image2[i] =
+            Ui::picture(this, QStringLiteral("Image2(%1)").arg(i), {x + 12, y - 34, 57, 65});
+        Image4[i] =
+            Ui::picture(this, QStringLiteral("Image4(%1)").arg(i), {x - 2, y - 20, 25, 113});
+    }
+
+    // Inside the ring: the two card stacks at the ends, the turn in the middle.
+    const int innerLeft = kLeft + kTileW;
+    const int innerTop = kTop + kTileH;
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 30, 150, 210});
+    Image6 = Ui::picture(this, QStringLiteral("Image6"),
+                         {kLeft + 11 * kCellW - 40 - 150, innerTop + 30, 150, 210});
+    ctx.pictures.load(Image5, QStringLiteral("ui/cards1.png"));
+    ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
+
+    const int mid = kWidth / 2;
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Na potezu:"),
+                       {mid - 200, innerTop + 12, 400, 30});
+    Label1->setFont(Ui::gameFont(14, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 42, 400, 40});
+    Label2->setFont(Ui::gameFont(20, true));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setStyleSheet(QStringLiteral("color: #ffd35a;"));
+
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(),
+                          {mid - 60, innerTop + 92, 120, 110});
+    Command1->setIcon(QIcon(ctx.pictures.picture(QStringLiteral("ui/dice.png"))));
+    Command1->setIconSize({104, 94});
+    Command1->setAccessibleName(QStringLiteral("Baci kocku"));
+    Command1->setToolTip(QStringLiteral("Baci kocku"));
+    Command1->setCursor(Qt::PointingHandCursor);
+    Command1->setDefault(true);
+
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Opcije"),
+                          {mid - 180, innerTop + 214, 170, 42});
+    Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Inventar"),
+                          {mid + 10, innerTop + 214, 170, 42});
+    Command2->setFont(Ui::gameFont(13, true));
+    Command3->setFont(Ui::gameFont(13, true));
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command2);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::generate() {
+    gs.newGame = 0;
+    ctx.random.randomize();
+    for (int i = 1; i < N; ++i) gs.squareKind[i] = kindOfDraw(ctx.random.roll(8));
+}
+
+void Form1::redraw() {
+    ctx.pictures.load(Image1[0], QStringLiteral("\\polje.gif"));
+    for (int j = 0; j < N; ++j) {
+        const QString tile = tileOfKind(gs.squareKind[j]);
+        if (!tile.isEmpty()) ctx.pictures.load(Image1[j], tile);
+        ctx.pictures.load(Image7[j], kClear);
+        ctx.pictures.load(Image2[j], kClear);
+        ctx.pictures.load(Image4[j], kClear);
+    }
+    // Slot order, so on a shared square the highest slot's picture is the one left in each layer.
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        if (!IsInGame(gs, k)) continue;
+        const int s = gs.playerSquare[k];
+        if (Items::isArmorCode(gs.playerArmor[k]))
+            ctx.pictures.load(Image1[s], Items::armorPicture(gs.playerArmor[k]));
+        if (Items::isShield(gs.playerShield[k]))
+            ctx.pictures.load(Image7[s], Items::shieldPicture(gs.playerShield[k]));
+    }
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        if (IsInGame(gs, k)) ctx.pictures.load(Image2[gs.playerSquare[k]], gs.playerPortrait[k]);
+    }
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        if (IsInGame(gs, k) && !gs.playerWeapon[k].isEmpty())
+            ctx.pictures.load(Image4[gs.playerSquare[k]], Items::weaponPicture(gs.playerWeapon[k]));
+    }
+}
+
+void Form1::Form_Load() {
+    if (gs.newGame == 1) generate();
+    redraw();
+
+    const int p = gs.currentPlayer;
+    if (gs.playerGold[p] == gs.goldToWin) {
+        ctx.screens.show(ScreenId::pobeda);
+        // The victory screen closes the board; make sure of it even if that screen was already
+        // up, and touch nothing here after.
+        ctx.screens.unload(ScreenId::Form1);
+        return;
+    }
+
+    Label2->setText(gs.playerName[p]);
+
+    if (gs.playerSkipTurns[p] == 1) {
+        ctx.dialogs.message(QStringLiteral("Na potezu je ") + gs.playerName[p] +
+                            QStringLiteral(",ali njega trenutno muchi inkvizicija..."));
+        gs.playerSkipTurns[p] = 0;
+        PassTurn(gs);
+        Form_Load();
+    }
+}
+
+void Form1::Command1_Click() {
+    const int p = gs.currentPlayer;
+    ctx.random.randomize();
+    const int d = ctx.random.roll(6);
+    ctx.dialogs.message(QString::number(d));
+
+    int& square = gs.playerSquare[p];
+    if (square + d > N - 1) square -= N;
+    square += d;
+
+    gs.opponentIndex = GameState::MAX_PLAYERS;  // nobody met
+    for (int i = 0; i < GameState::MAX_PLAYERS; ++i) {
+        if (i != p && IsInGame(gs, i) && gs.playerSquare[i] == square) {
+            gs.opponentIndex = i;
+            break;
+        }
+    }
+    if (gs.opponentIndex != GameState::MAX_PLAYERS) {
+        // A meeting beats whatever the square holds; the fight takes the board's place.
+        borba::Open(ctx);
+        return;
+    }
+
+    const QString& kind = gs.squareKind[square];
+    if (kind == QLatin1String("nagrada")) {
+        ctx.screens.show(ScreenId::Nagrade);
+        return;
+    }
+    if (kind == QLatin1String("opasnost")) {
+        ctx.screens.show(ScreenId::opasnost);
+        return;
+    }
+    if (kind == QLatin1String("coin")) {
+        ctx.dialogs.message(QStringLiteral("Nasli ste jedan zlatnik!"));
+        gs.playerGold[p] += 1;
+    }
+    PassTurn(gs);
+    Form_Load();
+}
+
+void Form1::Command2_Click() {
+    ctx.screens.show(ScreenId::opcije);
+}
+
+void Form1::Command3_Click() {
+    ctx.screens.show(ScreenId::inventar);
+}
+
+void Form1::frameClosed() {
+    ctx.app.quit();
 }

@@ -1,14 +1,50 @@
 #pragma once
 
+#include <QPoint>
+#include <array>
+
 #include "platform/Screen.h"
+#include "state/GameState.h"
 
 class QLabel;
+class QPushButton;
+class PictureBox;
 
-// Placeholder window until the board is built.
+// The board: the ring of 30 squares with every player's figure, whose turn it is, and the buttons
+// of a turn.
 class Form1 : public Screen {
     Q_OBJECT
 public:
     explicit Form1(Context& ctx);
 
+    // Generates the board once per game, redraws it, checks the player to move for victory and
+    // passes over a lost turn. It is also the board's refresh.
+    void Form_Load() override;
+    void Command1_Click();  // roll
+    void Command2_Click();  // Opcije
+    void Command3_Click();  // Inventar
+
+    // Where square i's cell lies on the ring: column 0..11, row 0..4.
+    static QPoint cellOf(int square);
+
+    static constexpr int N = GameState::BOARD_SQUARES;
+    std::array<PictureBox*, N> Image1{};  // tiles (armour figure of a player standing there)
+    std::array<PictureBox*, N> Image2{};  // portraits
+    std::array<PictureBox*, N> Image4{};  // weapons
+    std::array<PictureBox*, N> Image7{};  // shields
+    PictureBox* Image5;                   // card stacks inside the ring
+    PictureBox* Image6;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QLabel* Label1;
     QLabel* Label2;  // the name of the player to move
+
+protected:
+    // Closing the board ends the program, as "Kraj igre" does.
+    void frameClosed() override;
+
+private:
+    void generate();
+    void redraw();
 };

@@ -1,3 +1,206 @@
 #include "Kreiranje.h"
 
-Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) { setWindowTitle(QStringLiteral("Kreiranje igraca")); }
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/DirList.h"
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Screens.h"
+#include "platform/Ui.h"
+#include "state/GameState.h"
+#include "state/Items.h"
+
+namespace {
+constexpr int kLastPortrait = 13;
+
+QString portraitFile(int number) {
+    return QStringLiteral("\\lik%1.gif").arg(number, 2, 10, QLatin1Char('0'));
+}
+}  // namespace
+
+Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
+    setWindowTitle(QStringLiteral("Kreiranje igraca"));
+    setFixedSize(640, 500);
+    setStyleSheet(QStringLiteral(
+        "Kreiranje { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a2e1a, stop:1 "
+        "#24150c); }"
+        "QLabel, QRadioButton { color: #f6e7c1; }"
+        "QLineEdit { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430;"
+        " border-radius: 6px; padding: 2px 6px; }"
+        "QListWidget { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 8px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }"
+        "QPushButton:focus { border-color: #fff2c4; }"
+        "QPushButton:disabled { background: #7d6a45; color: #4a3a22; }"));
+    const QFont font = Ui::gameFont(14, true);
+
+    Label1 =
+        Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Igrac br"), {24, 20, 100, 36});
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {126, 20, 40, 36});
+    Text1 = new QLineEdit(QStringLiteral("Ime"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Ime"));
+    Text1->setGeometry(176, 20, 300, 36);
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+                       static_cast<QWidget*>(Text1)})
+        w->setFont(font);
+    Label1->setBuddy(Text1);
+
+    Label3 = Ui::label(this, QStringLiteral("Label3"), QStringLiteral("Zvucna tema:"),
+                       {24, 80, 180, 28});
+    Label3->setFont(Ui::gameFont(12, true));
+    Dir1 = new DirList(QStringLiteral("Dir1"), this);
+    Dir1->setGeometry(24, 112, 180, 300);
+    Dir1->setAccessibleName(QStringLiteral("Zvucna tema"));
+    Label3->setBuddy(Dir1);
+
+    // The two figures share one place; the portrait sits where the head is.
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), {236, 76, 170, 340});
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {236, 76, 170, 340});
+    ctx.pictures.load(Image1, QStringLiteral("ui/male.png"));
+    ctx.pictures.load(Image3, QStringLiteral("ui/female.png"));
+    Image3->hide();
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), {278, 82, 86, 98});
+
+    Command2 =
+        Ui::button(this, QStringLiteral("Command2"), QStringLiteral("<"), {236, 424, 48, 40});
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QStringLiteral(">"), {290, 424, 48, 40});
+    Command2->setAccessibleName(QStringLiteral("Prethodni lik"));
+    Command1->setAccessibleName(QStringLiteral("Sledeci lik"));
+    Command2->setFont(font);
+    Command1->setFont(font);
+
+    Option1 = new QRadioButton(QStringLiteral("Musko"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(446, 112, 170, 32);
+    Option2 = new QRadioButton(QStringLiteral("Zensko"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(446, 148, 170, 32);
+    Option1->setFont(Ui::gameFont(12, true));
+    Option2->setFont(Ui::gameFont(12, true));
+
+    Command4 = Ui::button(this, QStringLiteral("Command4"), QStringLiteral("SLEDECI"),
+                          {446, 320, 170, 44});
+    Command3 =
+        Ui::button(this, QStringLiteral("Command3"), QStringLiteral("START"), {446, 374, 170, 44});
+    Command4->setFont(font);
+    Command3->setFont(font);
+
+    setTabOrder(Text1, Dir1);
+    setTabOrder(Dir1, Command2);
+    setTabOrder(Command2, Command1);
+    setTabOrder(Command1, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Command4);
+    setTabOrder(Command4, Command3);
+    Text1->setFocus();
+    Text1->selectAll();
+
+    connect(Command1, &QPushButton::clicked, this, &Kreiranje::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Kreiranje::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Kreiranje::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Kreiranje::Command4_Click);
+    connect(Option1, &QRadioButton::clicked, this, &Kreiranje::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Kreiranje::Option2_Click);
+}
+
+void Kreiranje::Form_Load() {
+    Dir1->setRoot(ctx.appDir + QStringLiteral("\\zvuk\\"));
+
+    static constexpr int squares[GameState::MAX_PLAYERS] = {0, 1, 21, 11};
+    const QString weapons[GameState::MAX_PLAYERS] = {Items::SWORD, Items::AXE, Items::DAGGER,
+                                                     Items::SPEAR};
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        gs.playerHealth[k] = 10;
+        gs.playerSquare[k] = squares[k];
+        gs.playerWeapon[k] = weapons[k];
+        gs.playerArmor[k] = k;
+    }
+    gs.playerShield[1] = Items::RED_SHIELD;
+    gs.playerShield[3] = Items::BLUE_SHIELD;
+    gs.currentPlayer = 0;
+    gs.newGame = 1;
+
+    const int slot = gs.creatingPlayer;
+    int& portrait = gs.playerPortraitNo[slot];
+    if (portrait < 0) portrait = 0;
+    if (portrait > kLastPortrait) portrait = 12;  // the old designer's bound: 13 falls back to 12
+    Label2->setText(QString::number(slot + 1));
+    gs.playerPortrait[slot] = portraitFile(portrait);
+    ctx.pictures.load(Image2, gs.playerPortrait[slot]);
+}
+
+void Kreiranje::Command1_Click() {
+    gs.playerPortraitNo[gs.creatingPlayer] += 1;
+    Form_Load();
+}
+
+void Kreiranje::Command2_Click() {
+    gs.playerPortraitNo[gs.creatingPlayer] -= 1;
+    Form_Load();
+}
+
+void Kreiranje::Command4_Click() {
+    const int slot = gs.creatingPlayer;
+    gs.playerSoundTheme[slot] = Dir1->path();
+    // The third slot is being stored: the fourth can only be finished with START.
+    if (slot == 2) Command4->setEnabled(false);
+    gs.playerName[slot] = Text1->text();
+    gs.creatingPlayer = static_cast<int16_t>(slot + 1);
+    Form_Load();
+}
+
+void Kreiranje::Command3_Click() {
+    const int slot = gs.creatingPlayer;
+    gs.playerSoundTheme[slot] = Dir1->path();
+    gs.playerName[slot] = Text1->text();
+    // Only the slots made so far play; the turn passes over the rest.
+    gs.playersInGame = slot + 1;
+    ctx.screens.show(ScreenId::Form1);
+    ctx.screens.hide(ScreenId::Kreiranje);
+}
+
+void Kreiranje::Option1_Click() {
+    if (!Option1->isChecked()) return;
+    Image3->hide();
+    Image1->show();
+}
+
+void Kreiranje::Option2_Click() {
+    if (!Option2->isChecked()) return;
+    Image3->show();
+    Image1->hide();
+}
+
+void Kreiranje::StartFresh(Context& ctx) {
+    GameState& gs = ctx.gs;
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        gs.playerName[k].clear();
+        gs.playerSquare[k] = 0;
+        gs.playerGold[k] = 0;
+        gs.playerArmor[k] = 0;
+        gs.playerWeapon[k].clear();
+        gs.playerShield[k].clear();
+        gs.playerHealth[k] = 0;
+        gs.playerWeaponPower[k] = 0;
+        gs.playerSkipTurns[k] = 0;
+        gs.playerPortraitNo[k] = 0;
+        gs.playerPortrait[k].clear();
+        gs.playerSoundTheme[k].clear();
+    }
+    gs.creatingPlayer = 0;
+    gs.currentPlayer = 0;
+    gs.playersInGame = 0;
+    // A screen left from the last game would keep its name box, list and disabled SLEDECI.
+    ctx.screens.unload(ScreenId::Kreiranje);
+}
+
+void Kreiranje::frameClosed() {
+    ctx.screens.show(ScreenId::Form2);
+    ctx.screens.unload(ScreenId::Kreiranje);
+}

@@ -2,9 +2,48 @@
 
 #include "platform/Screen.h"
 
-// Placeholder window until this screen is built.
+class DirList;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class PictureBox;
+
+// Player creation: the players are entered one after another, slot 0 to 3.
 class Kreiranje : public Screen {
     Q_OBJECT
 public:
     explicit Kreiranje(Context& ctx);
+
+    // Load and refresh: writes the new-game values of all four slots and shows the slot being made.
+    void Form_Load() override;
+    void Command1_Click();  // ">"
+    void Command2_Click();  // "<"
+    void Command3_Click();  // START
+    void Command4_Click();  // SLEDECI
+    void Option1_Click();   // Musko
+    void Option2_Click();   // Zensko
+
+    // A game after a won one starts from nothing: every player field cleared, creation back at
+    // slot 0 on a new screen. Called by the title screen's START.
+    static void StartFresh(Context& ctx);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* Text1;
+    PictureBox* Image1;  // male figure
+    PictureBox* Image2;  // portrait over the figure's head
+    PictureBox* Image3;  // female figure
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    DirList* Dir1;
+
+protected:
+    // Closing creation gives up the new game: back to the title screen.
+    void frameClosed() override;
 };

@@ -1,3 +1,90 @@
 #include "inventar.h"
 
-inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) { setWindowTitle(QStringLiteral("Inventar")); }
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/ElidedLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Screens.h"
+#include "platform/Ui.h"
+#include "state/GameState.h"
+#include "state/Items.h"
+
+inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
+    setWindowTitle(QStringLiteral("Inventar"));
+    setFixedSize(540, 536);
+    setStyleSheet(QStringLiteral(
+        "inventar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3e6c4, stop:1 "
+        "#d9c293); }"
+        "QLabel { color: #2b1a0e; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 10px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }"
+        "QPushButton:focus { border-color: #fff2c4; }"));
+
+    // Back to front: the decoration, then the figure (body, head, weapon at its left, shield
+    // at its right).
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), Ui::twips(5280, 3360, 2580, 3870));
+    ctx.pictures.load(Image2, QStringLiteral("ui/inventory.png"));
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), Ui::twips(3000, 2640, 2655, 3735));
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), Ui::twips(3360, 1680, 1695, 1830));
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), Ui::twips(2520, 840, 1215, 3975));
+    Image7 = Ui::picture(this, QStringLiteral("Image7"), Ui::twips(4440, 3000, 1500, 2160), false);
+
+    // The name across the top, centred over the figure.
+    Label1 = new ElidedLabel(QStringLiteral("Label1"), this, {12, 12, 516, 44});
+    Label1->setFont(Ui::gameFont(22, true));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    const QFont small = Ui::gameFont(11, true);
+    const QFont value = Ui::gameFont(11);
+    const int rows[3] = {6360, 6720, 7080};
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QStringLiteral("Oruzje:"),
+                       Ui::twips(120, rows[0], 840, 330));
+    Label3 = Ui::label(this, QStringLiteral("Label3"), QStringLiteral("Oklop"),
+                       Ui::twips(120, rows[1], 840, 330));
+    Label4 = Ui::label(this, QStringLiteral("Label4"), QStringLiteral("Stit:"),
+                       Ui::twips(120, rows[2], 840, 330));
+    Label5 = new ElidedLabel(QStringLiteral("Label5"), this, Ui::twips(960, rows[0], 2550, 330));
+    Label6 = new ElidedLabel(QStringLiteral("Label6"), this, Ui::twips(960, rows[1], 2550, 330));
+    Label7 = new ElidedLabel(QStringLiteral("Label7"), this, Ui::twips(960, rows[2], 2550, 330));
+    for (QLabel* l : {Label2, Label3, Label4}) l->setFont(small);
+    for (QLabel* l : {Label5, Label6, Label7}) l->setFont(value);
+
+    Label8 = new ElidedLabel(QStringLiteral("Label8"), this, Ui::twips(6240, 7200, 1800, 600));
+    Label8->setFont(Ui::gameFont(24, true));
+    Label8->setStyleSheet(QStringLiteral("color: #8a5a00;"));
+    Label8->setAccessibleName(QStringLiteral("Zlatnici"));
+
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"),
+                          Ui::twips(3600, 6840, 1335, 975));
+    Command1->setFont(Ui::gameFont(14, true));
+    Command1->setDefault(true);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &inventar::Command1_Click);
+}
+
+void inventar::Form_Load() {
+    const int p = gs.currentPlayer;
+    Label1->setText(gs.playerName[p]);
+    Label8->setText(QString::number(gs.playerGold[p]));
+    if (Items::isArmorCode(gs.playerArmor[p]))
+        ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
+    if (!gs.playerWeapon[p].isEmpty())
+        ctx.pictures.load(Image5, Items::weaponPicture(gs.playerWeapon[p]));
+    if (Items::isShield(gs.playerShield[p]))
+        ctx.pictures.load(Image7, Items::shieldPicture(gs.playerShield[p]));
+    Label6->setText(Items::armorName(gs.playerArmor[p]));
+    ctx.pictures.load(Image3, gs.playerPortrait[p]);
+    Label5->setText(gs.playerWeapon[p]);
+    Label7->setText(gs.playerShield[p]);
+}
+
+void inventar::Command1_Click() {
+    ctx.screens.unload(ScreenId::inventar);
+}
+
+void inventar::frameClosed() {
+    Command1_Click();
+}

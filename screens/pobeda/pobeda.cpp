@@ -1,3 +1,73 @@
 #include "pobeda.h"
 
-pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) { setWindowTitle(QStringLiteral("Jeeeee!")); }
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/ElidedLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Screens.h"
+#include "platform/Sound.h"
+#include "platform/Ui.h"
+#include "state/GameState.h"
+#include "state/Items.h"
+
+pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
+    setWindowTitle(QStringLiteral("Jeeeee!"));
+    setFixedSize(560, 640);
+    setStyleSheet(QStringLiteral(
+        "pobeda { background: qradialgradient(cx:0.5, cy:0.4, radius:0.8, fx:0.5, fy:0.35,"
+        " stop:0 #7a4a1c, stop:0.6 #4a2a12, stop:1 #24140a); }"
+        "QLabel { color: #ffd35a; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 10px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }"
+        "QPushButton:focus { border-color: #fff2c4; }"));
+
+    Label1 = new ElidedLabel(QStringLiteral("Label1"), this, {16, 14, 528, 50});
+    Label1->setFont(Ui::gameFont(26, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QStringLiteral("JE POBEDNIK!"),
+                       {16, 64, 528, 36});
+    Label2->setFont(Ui::gameFont(18, true));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setStyleSheet(QStringLiteral("color: #f6e7c1;"));
+
+    // The chest lies behind the figure's feet; the figure is built body, head, weapon, shield.
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {150, 392, 260, 170});
+    ctx.pictures.load(Image3, QStringLiteral("ui/chest.png"));
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), {205, 168, 150, 212});
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), {236, 110, 88, 96});
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), {176, 122, 58, 228});
+    Image7 = Ui::picture(this, QStringLiteral("Image7"), {318, 220, 76, 104});
+    ctx.pictures.load(Image7, QStringLiteral("\\crvenistit.gif"));
+
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Izadji"), {205, 576, 150, 46});
+    Command1->setFont(Ui::gameFont(15, true));
+    Command1->setDefault(true);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &pobeda::Command1_Click);
+}
+
+void pobeda::Form_Load() {
+    const int p = gs.currentPlayer;
+    Label1->setText(gs.playerName[p]);
+    if (Items::isArmorCode(gs.playerArmor[p]))
+        ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
+    ctx.pictures.load(Image2, gs.playerPortrait[p]);
+    if (!gs.playerWeapon[p].isEmpty())
+        ctx.pictures.load(Image5, Items::weaponPicture(gs.playerWeapon[p]));
+    ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\masa.wav"), Sound::Mode::Sync);
+    ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\royal.wav"), Sound::Mode::Async);
+    ctx.screens.unload(ScreenId::Form1);
+}
+
+void pobeda::Command1_Click() {
+    ctx.screens.show(ScreenId::Form2);
+    ctx.screens.unload(ScreenId::pobeda);
+}
+
+void pobeda::frameClosed() {
+    Command1_Click();
+}
