@@ -97,6 +97,11 @@ void RewardTest::takingAppliesExactlyTheShownRow() {
     QCOMPARE(game.sound.paths(), QStringList{"/igra/zvuk/tema3\\excellent.wav"});
     QCOMPARE(game.sound.played[0].mode, Sound::Mode::Async);
 
+    // An Enter meant for the die's message box does not take the reward.
+    QTest::keyClick(screen->Command1, Qt::Key_Return);
+    QCOMPARE(loadoutOf(game.gs, 3), start);
+    QVERIFY(game.screens.isLoaded(ScreenId::Nagrade));
+
     QTest::mouseClick(screen->Command1, Qt::LeftButton);
     // The gold die is rolled on every take, whatever the reward.
     QCOMPARE(game.random.drawCount, 2);
