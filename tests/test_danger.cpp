@@ -132,6 +132,10 @@ void DangerTest::mishapStrikesAtOnce() {
     QCOMPARE(game.sound.paths(), QStringList{"/igra/zvuk/tema3\\ohdear.wav"});
     QCOMPARE(game.sound.played[0].mode, Sound::Mode::Async);
 
+    // An Enter meant for the die's message box does not close the news unread.
+    QTest::keyClick(screen->Command1, Qt::Key_Return);
+    QVERIFY(game.screens.isLoaded(ScreenId::opasnost));
+
     // OK only ends the turn: nothing is drawn or applied again.
     QTest::mouseClick(screen->Command1, Qt::LeftButton);
     QCOMPARE(game.random.drawCount, 2);
