@@ -72,7 +72,7 @@ Nagrade::Nagrade(Context& c) : Screen(c, ScreenId::Nagrade) {
     Command2 =
         Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Ostavi"), {310, 336, 150, 44});
     for (QPushButton* b : {Command1, Command2}) b->setFont(buttons);
-    Command1->setDefault(true);
+    // No default button: an Enter meant for the die's message box must not take the reward.
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Nagrade::Command1_Click);

@@ -76,7 +76,7 @@ opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
     Command1 =
         Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), {225, 336, 150, 44});
     Command1->setFont(Ui::gameFont(15, true));
-    Command1->setDefault(true);
+    // No default button: an Enter meant for the die's message box must not hide the news.
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &opasnost::Command1_Click);
 }
