@@ -26,6 +26,8 @@ SdlSound::~SdlSound() {
 bool SdlSound::hasDevice() {
     if (state_ == State::Closed) {
         state_ = State::Failed;
+        // The game is a Qt program: SDL must not take over SIGINT and SIGTERM.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, AUDIO_S16SYS, 2, 1024) == 0) {
                 Uint16 format = 0;

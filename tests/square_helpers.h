@@ -8,7 +8,6 @@
 
 #include "platform/Random.h"
 #include "screens/Form1/Form1.h"
-#include "screens/Registry.h"
 #include "support/TestGame.h"
 
 // Four named players in the middle of a game; the mover stands on the square of the given kind.
@@ -37,10 +36,14 @@ inline void checkTurnEnded(TestGame& game, ScreenId square, int next, int at, co
     TestGame::settle();
 }
 
-// A game with the real dice: a screen service of its own, wired to a StdRandom. The headless
-// platform's complaint about raise() on every window shown is kept out of the log meanwhile.
+// The square screen T alone with the real dice: a screen service of its own, wired to a
+// StdRandom, without the board (thousands of boards would take minutes). The headless platform's
+// complaint about raise() on every window shown is kept out of the log meanwhile.
+template <typename T>
 struct RealDiceGame {
-    RealDiceGame() { RegisterScreens(ctx); }
+    explicit RealDiceGame(ScreenId id) {
+        screens.registerScreen(id, [this] { return new T(ctx); });
+    }
     ~RealDiceGame() {
         screens.unloadAll();
         TestGame::settle();

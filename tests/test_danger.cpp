@@ -1,3 +1,4 @@
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -55,6 +56,8 @@ private slots:
     void mishapStrikesAtOnce();
     void closingTheWindowCountsAsOk();
     void mishapsComeUpEquallyOften();
+    void dogDuringAGame();
+    void inquisitionCostsTheNextTurn();
 };
 
 void DangerTest::mishapStrikesAtOnce_data() {
@@ -106,10 +109,10 @@ void DangerTest::mishapStrikesAtOnce() {
     QFETCH(QString, picture);
     TestGame game;
     setUpSquareGame(game.gs, 3, kSquare, kKind);
+    game.screens.show(ScreenId::Form1);
     expose(game.gs, 3, before);
     const Exposure bystander{"axe", 2, kSquare, 33};
     expose(game.gs, 1, bystander);
-    game.screens.show(ScreenId::Form1);
     game.random.pushRoll(mishap, 5);
     game.random.pushDraw(theftDraw);
 
@@ -128,6 +131,10 @@ void DangerTest::mishapStrikesAtOnce() {
     QCOMPARE(screen->Command1->text(), QStringLiteral("OK"));
     QCOMPARE(game.sound.paths(), QStringList{"/igra/zvuk/tema3\\ohdear.wav"});
     QCOMPARE(game.sound.played[0].mode, Sound::Mode::Async);
+
+    // An Enter meant for the die's message box does not close the news unread.
+    QTest::keyClick(screen->Command1, Qt::Key_Return);
+    QVERIFY(game.screens.isLoaded(ScreenId::opasnost));
 
     // OK only ends the turn: nothing is drawn or applied again.
     QTest::mouseClick(screen->Command1, Qt::LeftButton);
@@ -151,7 +158,7 @@ void DangerTest::closingTheWindowCountsAsOk() {
 }
 
 void DangerTest::mishapsComeUpEquallyOften() {
-    RealDiceGame real;
+    RealDiceGame<opasnost> real(ScreenId::opasnost);
     GameState& gs = real.game.gs;
     setUpSquareGame(gs, 0, kSquare, kKind);
     const QStringList pictures = {"oruzjepol", "armorpol", "kuche", "parelost", "stub"};
@@ -195,6 +202,63 @@ void DangerTest::mishapsComeUpEquallyOften() {
     const double tolerance = 6 * std::sqrt(99.0 / 12 / thefts);
     QVERIFY2(std::abs(stolen / thefts - 4.5) <= tolerance,
              qPrintable(QStringLiteral("thieves took %1 on average").arg(stolen / thefts)));
+}
+
+void DangerTest::dogDuringAGame() {
+    TestGame game;
+    setUpSquareGame(game.gs, 2, 4, QStringLiteral("polje"));
+    game.gs.squareKind[kSquare] = kKind;
+    game.gs.squareKind[kSquare - 3] = QStringLiteral("nagrada");
+    game.gs.playerSquare[0] = kSquare - 3;
+    game.screens.show(ScreenId::Form1);
+    const QPointer<Form1> board = game.screen<Form1>(ScreenId::Form1);
+    game.random.pushRoll(4, 6);
+    game.random.pushRoll(3, 5);
+    game.random.pushDraw(0.0);
+
+    QTest::mouseClick(board->Command1, Qt::LeftButton);
+    // Unloaded from inside its own roll handler, the old board goes once control is back.
+    QVERIFY(!game.screens.isLoaded(ScreenId::Form1));
+    TestGame::settle();
+    QVERIFY(board.isNull());
+    // Chased back onto a reward square where player 0 stands: neither resolves.
+    QCOMPARE(game.gs.playerSquare[2], kSquare - 3);
+    QVERIFY(!game.screens.isLoaded(ScreenId::Nagrade));
+    QVERIFY(!game.screens.isLoaded(ScreenId::borba));
+
+    QTest::mouseClick(game.screen<opasnost>(ScreenId::opasnost)->Command1, Qt::LeftButton);
+    QCOMPARE(game.dialogs.messages, QStringList{"4"});
+    checkTurnEnded(game, ScreenId::opasnost, 3, kSquare, kKind);
+    auto* again = game.screen<Form1>(ScreenId::Form1);
+    QCOMPARE(again->Image2[kSquare - 3]->fileName(), QStringLiteral("lik12.gif"));
+    QCOMPARE(again->Image2[kSquare]->fileName(), QStringLiteral("providno.gif"));
+}
+
+void DangerTest::inquisitionCostsTheNextTurn() {
+    // Two players: player 0 is caught, player 1 moves, then player 0's turn is passed over.
+    TestGame game;
+    setUpSquareGame(game.gs, 0, 5, QStringLiteral("polje"));
+    game.gs.playersInGame = 2;
+    game.gs.squareKind[kSquare] = kKind;
+    game.gs.playerSquare[1] = 20;
+    game.screens.show(ScreenId::Form1);
+    game.random.pushRoll(3, 6);
+    game.random.pushRoll(5, 5);
+    game.random.pushDraw(0.0);
+    game.screen<Form1>(ScreenId::Form1)->Command1_Click();
+    QCOMPARE(game.gs.playerSkipTurns[0], 1);
+    game.screen<opasnost>(ScreenId::opasnost)->Command1_Click();
+    checkTurnEnded(game, ScreenId::opasnost, 1, kSquare, kKind);
+
+    game.random.pushRoll(2, 6);  // player 1 to a plain square
+    game.screen<Form1>(ScreenId::Form1)->Command1_Click();
+
+    QCOMPARE(
+        game.dialogs.messages,
+        (QStringList{"3", "2", "Na potezu je Igrac 0,ali njega trenutno muchi inkvizicija..."}));
+    QCOMPARE(game.gs.playerSkipTurns[0], 0);
+    QCOMPARE(int(game.gs.currentPlayer), 1);
+    QCOMPARE(game.screen<Form1>(ScreenId::Form1)->Label2->text(), QStringLiteral("Igrac 1"));
 }
 
 QTEST_MAIN(DangerTest)

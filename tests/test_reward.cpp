@@ -1,3 +1,4 @@
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -55,6 +56,8 @@ private slots:
     void leavingOrClosingChangesNothing();
     void treasureIsOneToHundred();
     void rewardsComeUpEquallyOften();
+    void landingOnTheSquareDuringAGame();
+    void boardMayHandOverToVictory();
 };
 
 void RewardTest::takingAppliesExactlyTheShownRow_data() {
@@ -93,6 +96,11 @@ void RewardTest::takingAppliesExactlyTheShownRow() {
     QCOMPARE(screen->Command2->text(), QStringLiteral("Ostavi"));
     QCOMPARE(game.sound.paths(), QStringList{"/igra/zvuk/tema3\\excellent.wav"});
     QCOMPARE(game.sound.played[0].mode, Sound::Mode::Async);
+
+    // An Enter meant for the die's message box does not take the reward.
+    QTest::keyClick(screen->Command1, Qt::Key_Return);
+    QCOMPARE(loadoutOf(game.gs, 3), start);
+    QVERIFY(game.screens.isLoaded(ScreenId::Nagrade));
 
     QTest::mouseClick(screen->Command1, Qt::LeftButton);
     // The gold die is rolled on every take, whatever the reward.
@@ -139,7 +147,7 @@ void RewardTest::treasureIsOneToHundred() {
 }
 
 void RewardTest::rewardsComeUpEquallyOften() {
-    RealDiceGame real;
+    RealDiceGame<Nagrade> real(ScreenId::Nagrade);
     GameState& gs = real.game.gs;
     setUpSquareGame(gs, 0, kSquare, kKind);
     constexpr int kVisits = 3300;
@@ -174,6 +182,58 @@ void RewardTest::rewardsComeUpEquallyOften() {
     const double tolerance = 6 * std::sqrt((100.0 * 100 - 1) / 12 / treasures);
     QVERIFY2(std::abs(coins / treasures - 50.5) <= tolerance,
              qPrintable(QStringLiteral("heaps averaged %1").arg(coins / treasures)));
+}
+
+void RewardTest::landingOnTheSquareDuringAGame() {
+    TestGame game;
+    setUpSquareGame(game.gs, 0, 5, QStringLiteral("polje"));
+    game.gs.squareKind[kSquare] = kKind;
+    game.screens.show(ScreenId::Form1);
+    const QPointer<Form1> board = game.screen<Form1>(ScreenId::Form1);
+    game.random.pushRoll(6, 6);
+    game.random.pushRoll(7, 11);  // leather
+    game.random.pushRoll(12, 100);
+
+    QTest::mouseClick(board->Command1, Qt::LeftButton);
+    QCOMPARE(game.dialogs.messages, QStringList{"6"});
+    QCOMPARE(game.gs.playerSquare[0], kSquare);
+    // The reward screen's load unloaded the board from inside the board's own roll handler;
+    // the handler finished without it and the old board really goes.
+    QVERIFY(!game.screens.isLoaded(ScreenId::Form1));
+    TestGame::settle();
+    QVERIFY(board.isNull());
+    auto* screen = game.screen<Nagrade>(ScreenId::Nagrade);
+    QVERIFY(screen && screen->isVisible());
+    QCOMPARE(screen->Image3->fileName(), QStringLiteral("leather.gif"));
+
+    QTest::mouseClick(screen->Command1, Qt::LeftButton);
+    QCOMPARE(game.gs.playerArmor[0], 2);
+    checkTurnEnded(game, ScreenId::Nagrade, 1, kSquare, kKind);
+    // The new board draws the player where the move ended, in the new armour.
+    auto* again = game.screen<Form1>(ScreenId::Form1);
+    QCOMPARE(again->Image1[kSquare]->fileName(), QStringLiteral("leather.gif"));
+    QCOMPARE(again->Image2[kSquare]->fileName(), QStringLiteral("lik10.gif"));
+}
+
+void RewardTest::boardMayHandOverToVictory() {
+    // The heap brings the player to exactly the gold to win; when the turn comes back round
+    // the board hands over to the victory screen and closes, and nothing here reopens it.
+    TestGame game;
+    setUpSquareGame(game.gs, 1, kSquare, kKind);
+    game.gs.playersInGame = 2;
+    game.gs.goldToWin = 100;
+    game.gs.playerGold[0] = 100;
+    game.random.pushRoll(5, 11);
+    game.random.pushRoll(30, 100);
+    game.screens.show(ScreenId::Nagrade);
+
+    game.screen<Nagrade>(ScreenId::Nagrade)->Command1_Click();
+
+    QCOMPARE(int(game.gs.currentPlayer), 0);
+    QVERIFY(!game.screens.isLoaded(ScreenId::Form1));
+    QVERIFY(!game.screens.isLoaded(ScreenId::Nagrade));
+    QVERIFY(game.screens.isVisible(ScreenId::pobeda));
+    QCOMPARE(game.gs.playerGold[1], 30);
 }
 
 QTEST_MAIN(RewardTest)

@@ -243,3 +243,14 @@ void Form1::Command3_Click() {
 void Form1::frameClosed() {
     ctx.app.quit();
 }
+
+void Form1::PassTurnAndComeBack(Context& ctx) {
+    PassTurn(ctx.gs);
+    // The board's load may pass over a lost turn or hand over to the victory screen, which
+    // unloads the board again; only a board still there gets the name and is shown.
+    ctx.screens.load(ScreenId::Form1);
+    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1)) {
+        board->Label2->setText(ctx.gs.playerName[ctx.gs.currentPlayer]);
+        ctx.screens.show(ScreenId::Form1);
+    }
+}

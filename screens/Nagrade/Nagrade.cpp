@@ -19,21 +19,6 @@ const QRect kPortraitSlot(24, 24, 140, 160);
 const QRect kRewardSlot(196, 24, 160, 160);
 const QRect kDecorationSlot(388, 24, 188, 160);
 
-// Shows the picture in its own proportions, centred in the slot; a blank one keeps the slot.
-void fitInto(PictureBox* box, const QRect& slot) {
-    QSize size = slot.size();
-    if (!box->pixmap().isNull()) size = box->pixmap().size().scaled(size, Qt::KeepAspectRatio);
-    QRect place(QPoint(0, 0), size);
-    place.moveCenter(slot.center());
-    box->setGeometry(place);
-}
-
-QFrame* panel(QWidget* parent, const QRect& slot) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QStringLiteral("panel"));
-    f->setGeometry(slot.adjusted(-6, -6, 6, 6));
-    return f;
-}
 }  // namespace
 
 Nagrade::Nagrade(Context& c) : Screen(c, ScreenId::Nagrade) {
@@ -53,13 +38,13 @@ Nagrade::Nagrade(Context& c) : Screen(c, ScreenId::Nagrade) {
         "QPushButton#Command2:hover { background: #ecd292; }"
         "QPushButton:focus { border-color: #fff2c4; }"));
 
-    panel(this, kPortraitSlot);
-    panel(this, kRewardSlot);
+    Ui::panel(this, kPortraitSlot);
+    Ui::panel(this, kRewardSlot);
     Image1 = Ui::picture(this, QStringLiteral("Image1"), kPortraitSlot);
     Image3 = Ui::picture(this, QStringLiteral("Image3"), kRewardSlot);
     Image2 = Ui::picture(this, QStringLiteral("Image2"), kDecorationSlot);
     ctx.pictures.load(Image2, QStringLiteral("ui/reward.png"));
-    fitInto(Image2, kDecorationSlot);
+    Ui::fitInto(Image2, kDecorationSlot);
 
     Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {24, 206, 552, 110});
     Label1->setWordWrap(true);
@@ -72,7 +57,7 @@ Nagrade::Nagrade(Context& c) : Screen(c, ScreenId::Nagrade) {
     Command2 =
         Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Ostavi"), {310, 336, 150, 44});
     for (QPushButton* b : {Command1, Command2}) b->setFont(buttons);
-    Command1->setDefault(true);
+    // No default button: an Enter meant for the die's message box must not take the reward.
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Nagrade::Command1_Click);
@@ -88,13 +73,13 @@ void Nagrade::Form_Load() {
     } else {
         ctx.pictures.load(Image1, gs.playerPortrait[p]);
     }
-    fitInto(Image1, kPortraitSlot);
+    Ui::fitInto(Image1, kPortraitSlot);
 
     reward_ = ctx.random.roll(Items::REWARD_COUNT);
     const Items::Reward r = Items::reward(reward_);
     Label1->setText(r.description);
     ctx.pictures.load(Image3, QStringLiteral("\\") + r.picture);
-    fitInto(Image3, kRewardSlot);
+    Ui::fitInto(Image3, kRewardSlot);
 }
 
 void Nagrade::Command1_Click() {
@@ -131,13 +116,6 @@ void Nagrade::frameClosed() {
 void Nagrade::endTurn() {
     if (turnEnded_) return;
     turnEnded_ = true;
-    PassTurn(gs);
-    // The board's load may pass over a lost turn or hand over to the victory screen, which
-    // unloads the board again; only a board still there gets the name and is shown.
-    ctx.screens.load(ScreenId::Form1);
-    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1)) {
-        board->Label2->setText(gs.playerName[gs.currentPlayer]);
-        ctx.screens.show(ScreenId::Form1);
-    }
+    Form1::PassTurnAndComeBack(ctx);
     ctx.screens.unload(ScreenId::Nagrade);
 }

@@ -17,21 +17,6 @@ namespace {
 const QRect kPortraitSlot(24, 24, 140, 160);
 const QRect kMishapSlot(196, 24, 380, 160);
 
-// Shows the picture in its own proportions, centred in the slot; a blank one keeps the slot.
-void fitInto(PictureBox* box, const QRect& slot) {
-    QSize size = slot.size();
-    if (!box->pixmap().isNull()) size = box->pixmap().size().scaled(size, Qt::KeepAspectRatio);
-    QRect place(QPoint(0, 0), size);
-    place.moveCenter(slot.center());
-    box->setGeometry(place);
-}
-
-QFrame* panel(QWidget* parent, const QRect& slot) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QStringLiteral("panel"));
-    f->setGeometry(slot.adjusted(-6, -6, 6, 6));
-    return f;
-}
 }  // namespace
 
 opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
@@ -48,8 +33,8 @@ opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
         "QPushButton:hover { background: #e0bb5e; }"
         "QPushButton:focus { border-color: #fff2c4; }"));
 
-    panel(this, kPortraitSlot);
-    panel(this, kMishapSlot);
+    Ui::panel(this, kPortraitSlot);
+    Ui::panel(this, kMishapSlot);
     Image2 = Ui::picture(this, QStringLiteral("Image2"), kPortraitSlot);
 
     struct Art {
@@ -65,7 +50,7 @@ opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
     for (const Art& a : art) {
         *a.element = Ui::picture(this, QString::fromLatin1(a.name), kMishapSlot);
         ctx.pictures.load(*a.element, QString::fromLatin1(a.file));
-        fitInto(*a.element, kMishapSlot);
+        Ui::fitInto(*a.element, kMishapSlot);
     }
 
     Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {24, 206, 552, 110});
@@ -76,7 +61,7 @@ opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
     Command1 =
         Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), {225, 336, 150, 44});
     Command1->setFont(Ui::gameFont(15, true));
-    Command1->setDefault(true);
+    // No default button: an Enter meant for the die's message box must not hide the news.
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &opasnost::Command1_Click);
 }
@@ -95,7 +80,7 @@ void opasnost::Form_Load() {
     } else {
         ctx.pictures.load(Image2, gs.playerPortrait[p]);
     }
-    fitInto(Image2, kPortraitSlot);
+    Ui::fitInto(Image2, kPortraitSlot);
 
     const int mishap = ctx.random.roll(5);
     // Drawn on every visit, so the dice stay in step whatever the mishap is.
@@ -134,14 +119,7 @@ void opasnost::Form_Load() {
 void opasnost::Command1_Click() {
     if (turnEnded_) return;
     turnEnded_ = true;
-    PassTurn(gs);
-    // The board's load may pass over a lost turn or hand over to the victory screen, which
-    // unloads the board again; only a board still there gets the name and is shown.
-    ctx.screens.load(ScreenId::Form1);
-    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1)) {
-        board->Label2->setText(gs.playerName[gs.currentPlayer]);
-        ctx.screens.show(ScreenId::Form1);
-    }
+    Form1::PassTurnAndComeBack(ctx);
     ctx.screens.unload(ScreenId::opasnost);
 }
 
