@@ -31,8 +31,6 @@ QPushButton* button(QWidget* parent, const QString& designerName, const QString&
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(designerName);
     b->setGeometry(geometry);
-    // Enter presses the focused button, as Space does, in every window (not only in dialogs).
-    b->setAutoDefault(true);
     return b;
 }
 

@@ -27,7 +27,6 @@ QFont gameFont(int pointSize, bool bold = false);
 // A label that shows its text as plain text, never as markup.
 QLabel* label(QWidget* parent, const QString& designerName, const QString& text,
               const QRect& geometry);
-// A button that Tab reaches and Space or Enter presses.
 QPushButton* button(QWidget* parent, const QString& designerName, const QString& caption,
                     const QRect& geometry);
 PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry,

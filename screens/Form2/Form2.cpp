@@ -47,7 +47,11 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("OPCIJE"), {260, 240, 200, 48});
     Command4 = Ui::button(this, QStringLiteral("Command4"), QStringLiteral("AUTOR"), {260, 300, 200, 48});
     Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("KRAJ"), {260, 360, 200, 48});
-    for (QPushButton* b : {Command1, Command2, Command4, Command3}) b->setFont(buttons);
+    for (QPushButton* b : {Command1, Command2, Command4, Command3}) {
+        b->setFont(buttons);
+        // Enter presses the focused button, as Space does.
+        b->setAutoDefault(true);
+    }
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command4);
     setTabOrder(Command4, Command3);
