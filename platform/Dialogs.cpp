@@ -4,18 +4,54 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
+
+#include "Ui.h"
 
 namespace {
 const QString kCaption = QStringLiteral("KAVGALIJA!");
 }
 
 void QtDialogs::message(const QString& prompt) {
-    QMessageBox box(QMessageBox::NoIcon, kCaption, prompt, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
+    // the box and scrolls), is never read as markup, and the box keeps a sensible size.
+    QDialog dialog;
+    dialog.setWindowTitle(kCaption);
+    dialog.setStyleSheet(QStringLiteral(
+        "QDialog { background: #f6ecd2; }"
+        "QTextEdit { background: transparent; color: #2b1a0e; border: none; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 8px; padding: 4px 24px; }"
+        "QPushButton:focus { border-color: #2b1a0e; }"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QTextEdit(&dialog);
+    text->setObjectName(QStringLiteral("prompt"));
+    text->setReadOnly(true);
+    text->setFont(Ui::gameFont(13));
+    text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text->document()->setDefaultTextOption([] {
+        QTextOption option(Qt::AlignCenter);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return option;
+    }());
+    text->setPlainText(prompt);
+    text->setAccessibleName(prompt.left(200));
+    text->setFocusPolicy(Qt::NoFocus);
+    constexpr int kTextWidth = 380;
+    text->document()->setTextWidth(kTextWidth);
+    const int height = static_cast<int>(text->document()->size().height()) + 8;
+    text->setFixedSize(kTextWidth + 8, qBound(40, height, 360));
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    ok->setFont(Ui::gameFont(12, true));
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(text);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ok->setFocus();
+    dialog.exec();
 }
 
 QString QtDialogs::input(const QString& prompt) {

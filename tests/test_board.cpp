@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(f->Image6->fileName(), QStringLiteral("ui/cards2.png"));
         QCOMPARE(f->Command1->text(), QString());
         QCOMPARE(f->Command1->accessibleName(), QStringLiteral("Baci kocku"));
-        QCOMPARE(f->Command1->toolTip(), QStringLiteral("Baci kocku"));
+        QCOMPARE(f->Command1->toolTip(), QStringLiteral("Baci kocku (R)"));
     }
 
     void namesAreShownAsTyped() {

@@ -9,7 +9,10 @@
 #include <functional>
 
 #include "platform/Dialogs.h"
+#include "GameScript.h"
+#include "fight_support.h"
 #include "screens/Form2/Form2.h"
+#include "screens/borba/borba.h"
 #include "screens/opcije/opcije.h"
 #include "support/TestGame.h"
 
@@ -95,6 +98,30 @@ private slots:
         QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!g.screens.isLoaded(ScreenId::credits));
         QVERIFY(g.screens.isVisible(ScreenId::Form2));
+    }
+
+    void rollButtonAnswersR() {
+        TestGame g;
+        Form1* board = GameScript::newGame(g, {QStringLiteral("Ana"), QStringLiteral("Bora")});
+        QVERIFY(activate(board));
+        g.random.pushRoll(2, 6);
+        QTest::keyClick(board, Qt::Key_R);
+        // A shortcut presses the button the way a click looks: down, then up a moment later.
+        QTRY_COMPARE(g.dialogs.messages.value(0), QStringLiteral("2"));
+        QCOMPARE(g.gs.playerSquare[0], 2);
+    }
+
+    void fightFocusFollowsTheFighterToStrike() {
+        TestGame g;
+        fight_test::setUpPlayers(g.gs);
+        borba* fight = fight_test::openFight(g, 0, 1);
+        QVERIFY(activate(fight));
+        QCOMPARE(QApplication::focusWidget(), fight->Command1);
+        fight_test::pushBlow(g.random, {1, 2, 5, 6, 6, 2, -1});
+        g.random.pushRoll(1, 10);
+        g.random.pushRoll(1, 3);
+        QTest::keyClick(fight->Command1, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), fight->Command3);
     }
 
     void messageBoxTakesEnterAndEscape_data() {

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -116,7 +117,8 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     Command1->setIcon(QIcon(ctx.pictures.picture(QStringLiteral("ui/dice.png"))));
     Command1->setIconSize({120, 80});
     Command1->setAccessibleName(QStringLiteral("Baci kocku"));
-    Command1->setToolTip(QStringLiteral("Baci kocku"));
+    Command1->setToolTip(QStringLiteral("Baci kocku (R)"));
+    Command1->setShortcut(QKeySequence(Qt::Key_R));
     Command1->setCursor(Qt::PointingHandCursor);
     Command1->setDefault(true);
 

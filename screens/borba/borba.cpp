@@ -134,6 +134,8 @@ void borba::Open(Context& ctx) {
     fight->Command2->setEnabled(true);
     fight->Command4->setEnabled(true);
     fight->Command3->setEnabled(false);
+    // The mover strikes first: a keyboard player only has to press Space.
+    fight->Command1->setFocus();
     ctx.screens.unload(ScreenId::Form1);
 }
 
@@ -193,6 +195,7 @@ void borba::Command1_Click() {
     Command2->setEnabled(false);
     Command3->setEnabled(true);
     Command4->setEnabled(true);
+    Command3->setFocus();
     Form_Load();
 }
 
@@ -204,6 +207,7 @@ void borba::Command3_Click() {
     Command2->setEnabled(true);
     Command3->setEnabled(false);
     Command4->setEnabled(false);
+    Command1->setFocus();
     Form_Load();
 }
 
