@@ -40,6 +40,7 @@ void QtDialogs::message(const QString& prompt) {
     text->setAccessibleName(prompt.left(200));
     text->setFocusPolicy(Qt::NoFocus);
     constexpr int kTextWidth = 380;
+    text->document()->setDefaultFont(text->font());
     text->document()->setTextWidth(kTextWidth);
     const int height = static_cast<int>(text->document()->size().height()) + 8;
     text->setFixedSize(kTextWidth + 8, qBound(40, height, 360));
