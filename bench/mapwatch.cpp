@@ -29,7 +29,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: mapwatch PROGRAM [ARGS...]\n");
         return 2;
     }
+    // A server still busy with the last program's exit may turn a connection away; try again.
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    for (int tries = 0; xcb_connection_has_error(c) && tries < 50; ++tries) {
+        xcb_disconnect(c);
+        usleep(20000);
+        c = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(c)) {
         std::fprintf(stderr, "mapwatch: no X display\n");
         return 2;
