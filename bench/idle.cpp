@@ -47,13 +47,15 @@ int main(int argc, char* argv[]) {
         g.screens.show(ScreenId::Form2);
         g.screens.show(ScreenId::credits);
     }
-    // Let the windows come up and paint before the count starts.
-    QTimer::singleShot(500, &app, &QApplication::quit);
-    QApplication::exec();
-
-    const double cpu0 = cpuSeconds();
-    const double wall0 = wallSeconds();
-    QTimer::singleShot(int(seconds * 1000), &app, &QApplication::quit);
+    // Let the windows come up and paint before the count starts; exit() rather than quit(), which
+    // would close the windows first.
+    double cpu0 = 0;
+    double wall0 = 0;
+    QTimer::singleShot(500, [&] {
+        cpu0 = cpuSeconds();
+        wall0 = wallSeconds();
+        QTimer::singleShot(int(seconds * 1000), [] { QCoreApplication::exit(0); });
+    });
     QApplication::exec();
     const double cpu = cpuSeconds() - cpu0;
     const double wall = wallSeconds() - wall0;
