@@ -15,8 +15,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KAVGALIJA!"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KAVGALIJA!"));
+    // No display name: Qt would add it to every window title, and each screen has its own.
+    QApplication::setApplicationName(QStringLiteral("kavgalija"));
     // The game decides when it ends; a window closing never ends it by accident.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 
 QString FindAppDir() {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/kavgalija"));
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(KAVGALIJA_DATA_FROM_BIN));
     if (QFileInfo(installed).isDir()) return QDir::cleanPath(installed);
     return QStringLiteral(KAVGALIJA_ASSETS_DIR);
 }

@@ -1,6 +1,8 @@
 #include "Screens.h"
 
 #include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 
 #include "Screen.h"
 
@@ -40,6 +42,16 @@ void Screens::show(ScreenId id) {
     Screen* s = load(id);
     // Form_Load may have sent the players elsewhere and unloaded this screen already.
     if (s == nullptr || loaded(id) != s) return;
+    // A window the game has not placed itself opens in the middle of the screen, its title bar
+    // on the screen even when the window is taller than the screen.
+    if (!s->isVisible() && !s->testAttribute(Qt::WA_Moved)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            QRect frame(QPoint(0, 0), s->size());
+            frame.moveCenter(area.center());
+            s->move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
+        }
+    }
     s->show();
     // The headless platform used by the tests has no window stacking to speak of.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {

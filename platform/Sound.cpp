@@ -14,6 +14,7 @@ struct Sdl {
     decltype(&::SDL_InitSubSystem) InitSubSystem = nullptr;
     decltype(&::SDL_QuitSubSystem) QuitSubSystem = nullptr;
     decltype(&::SDL_GetError) GetError = nullptr;
+    decltype(&::SDL_SetHint) SetHint = nullptr;
     decltype(&::SDL_Delay) Delay = nullptr;
     decltype(&::SDL_RWFromFile) RWFromFile = nullptr;
     decltype(&::Mix_OpenAudio) OpenAudio = nullptr;
@@ -46,7 +47,7 @@ const Sdl* sdl() {
         const bool ok = bind(core, "SDL_InitSubSystem", s.InitSubSystem) &&
                         bind(core, "SDL_QuitSubSystem", s.QuitSubSystem) &&
                         bind(core, "SDL_GetError", s.GetError) &&
-                        bind(core, "SDL_Delay", s.Delay) &&
+                        bind(core, "SDL_SetHint", s.SetHint) && bind(core, "SDL_Delay", s.Delay) &&
                         bind(core, "SDL_RWFromFile", s.RWFromFile) &&
                         bind(mixer, "Mix_OpenAudio", s.OpenAudio) &&
                         bind(mixer, "Mix_QuerySpec", s.QuerySpec) &&
@@ -85,6 +86,8 @@ bool SdlSound::hasDevice() {
         state_ = State::Failed;
         const Sdl* s = sdl();
         if (s == nullptr) return false;
+        // The game is a Qt program: SDL must not take over SIGINT and SIGTERM.
+        s->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (s->InitSubSystem(SDL_INIT_AUDIO) == 0) {
             if (s->OpenAudio(MIX_DEFAULT_FREQUENCY, AUDIO_S16SYS, 2, 1024) == 0) {
                 Uint16 format = 0;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,7 +16,8 @@ QFont gameFont(int pointSize, bool bold) {
     return font;
 }
 
-QLabel* label(QWidget* parent, const QString& designerName, const QString& text, const QRect& geometry) {
+QLabel* label(QWidget* parent, const QString& designerName, const QString& text,
+              const QRect& geometry) {
     auto* l = new QLabel(parent);
     l->setObjectName(designerName);
     l->setTextFormat(Qt::PlainText);
@@ -32,16 +34,33 @@ QPushButton* button(QWidget* parent, const QString& designerName, const QString&
     return b;
 }
 
-PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry, bool stretch) {
+PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry,
+                    bool stretch) {
     auto* p = new PictureBox(designerName, parent, stretch);
     p->setGeometry(geometry);
     return p;
 }
 
+void fitInto(PictureBox* box, const QRect& slot) {
+    QSize size = slot.size();
+    if (!box->pixmap().isNull()) size = box->pixmap().size().scaled(size, Qt::KeepAspectRatio);
+    QRect place(QPoint(0, 0), size);
+    place.moveCenter(slot.center());
+    box->setGeometry(place);
+}
+
+QFrame* panel(QWidget* parent, const QRect& slot) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QStringLiteral("panel"));
+    f->setGeometry(slot.adjusted(-6, -6, 6, 6));
+    return f;
+}
+
 void installGameFonts(const QString& appDir) {
     const QDir fonts(appDir + QStringLiteral("/fonts"));
     QString family;
-    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")})) {
+    for (const QString& file :
+         fonts.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")})) {
         const int id = QFontDatabase::addApplicationFont(fonts.filePath(file));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (family.isEmpty() && !families.isEmpty()) family = families.first();

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -13,7 +14,9 @@ class PictureBox;
 namespace Ui {
 
 // Design coordinates come in twips (1/1440 inch, 15 to a pixel at 96 dots per inch).
-constexpr int twipsToPixels(int twips) { return twips / 15; }
+constexpr int twipsToPixels(int twips) {
+    return twips / 15;
+}
 inline QRect twips(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
@@ -22,11 +25,17 @@ inline QRect twips(int left, int top, int width, int height) {
 QFont gameFont(int pointSize, bool bold = false);
 
 // A label that shows its text as plain text, never as markup.
-QLabel* label(QWidget* parent, const QString& designerName, const QString& text, const QRect& geometry);
+QLabel* label(QWidget* parent, const QString& designerName, const QString& text,
+              const QRect& geometry);
 QPushButton* button(QWidget* parent, const QString& designerName, const QString& caption,
                     const QRect& geometry);
 PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry,
                     bool stretch = true);
+
+// Shows the element's picture in its own proportions, centred in the slot; a blank one keeps it.
+void fitInto(PictureBox* box, const QRect& slot);
+// A framed panel (object name "panel", for style sheets) a little larger than the slot.
+QFrame* panel(QWidget* parent, const QRect& slot);
 
 // Registers the fonts shipped in the application directory and maps "Comic Sans MS" onto them.
 void installGameFonts(const QString& appDir);

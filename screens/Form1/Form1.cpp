@@ -95,35 +95,35 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     // Inside the ring: the two card stacks at the ends, the turn in the middle.
     const int innerLeft = kLeft + kTileW;
     const int innerTop = kTop + kTileH;
-    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 30, 150, 210});
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 50, 150, 200});
     Image6 = Ui::picture(this, QStringLiteral("Image6"),
-                         {kLeft + 11 * kCellW - 40 - 150, innerTop + 30, 150, 210});
+                         {kLeft + 11 * kCellW - 40 - 150, innerTop + 50, 150, 200});
     ctx.pictures.load(Image5, QStringLiteral("ui/cards1.png"));
     ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
 
     const int mid = kWidth / 2;
     Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Na potezu:"),
-                       {mid - 200, innerTop + 12, 400, 30});
+                       {mid - 200, innerTop + 34, 400, 30});
     Label1->setFont(Ui::gameFont(14, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 42, 400, 40});
+    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 64, 400, 40});
     Label2->setFont(Ui::gameFont(20, true));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setStyleSheet(QStringLiteral("color: #ffd35a;"));
 
     Command1 = Ui::button(this, QStringLiteral("Command1"), QString(),
-                          {mid - 60, innerTop + 92, 120, 110});
+                          {mid - 70, innerTop + 118, 140, 100});
     Command1->setIcon(QIcon(ctx.pictures.picture(QStringLiteral("ui/dice.png"))));
-    Command1->setIconSize({104, 94});
+    Command1->setIconSize({120, 80});
     Command1->setAccessibleName(QStringLiteral("Baci kocku"));
     Command1->setToolTip(QStringLiteral("Baci kocku"));
     Command1->setCursor(Qt::PointingHandCursor);
     Command1->setDefault(true);
 
     Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Opcije"),
-                          {mid - 180, innerTop + 214, 170, 42});
+                          {mid - 180, innerTop + 236, 170, 42});
     Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Inventar"),
-                          {mid + 10, innerTop + 214, 170, 42});
+                          {mid + 10, innerTop + 236, 170, 42});
     Command2->setFont(Ui::gameFont(13, true));
     Command3->setFont(Ui::gameFont(13, true));
     setTabOrder(Command1, Command3);
@@ -242,4 +242,15 @@ void Form1::Command3_Click() {
 
 void Form1::frameClosed() {
     ctx.app.quit();
+}
+
+void Form1::PassTurnAndComeBack(Context& ctx) {
+    PassTurn(ctx.gs);
+    // The board's load may pass over a lost turn or hand over to the victory screen, which
+    // unloads the board again; only a board still there gets the name and is shown.
+    ctx.screens.load(ScreenId::Form1);
+    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1)) {
+        board->Label2->setText(ctx.gs.playerName[ctx.gs.currentPlayer]);
+        ctx.screens.show(ScreenId::Form1);
+    }
 }

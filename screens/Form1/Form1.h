@@ -24,6 +24,10 @@ public:
     void Command2_Click();  // Opcije
     void Command3_Click();  // Inventar
 
+    // How the reward and danger squares end a turn: the next player is to move, and the board
+    // comes back (unless its load handed over to the victory screen) naming that player.
+    static void PassTurnAndComeBack(Context& ctx);
+
     // Where square i's cell lies on the ring: column 0..11, row 0..4.
     static QPoint cellOf(int square);
 

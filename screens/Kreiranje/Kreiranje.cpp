@@ -56,15 +56,16 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Dir1 = new DirList(QStringLiteral("Dir1"), this);
     Dir1->setGeometry(24, 112, 180, 300);
     Dir1->setAccessibleName(QStringLiteral("Zvucna tema"));
+    Dir1->setFont(Ui::gameFont(11));
     Label3->setBuddy(Dir1);
 
     // The two figures share one place; the portrait sits where the head is.
-    Image1 = Ui::picture(this, QStringLiteral("Image1"), {236, 76, 170, 340});
-    Image3 = Ui::picture(this, QStringLiteral("Image3"), {236, 76, 170, 340});
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), {240, 70, 162, 360});
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {240, 70, 162, 360});
     ctx.pictures.load(Image1, QStringLiteral("ui/male.png"));
     ctx.pictures.load(Image3, QStringLiteral("ui/female.png"));
     Image3->hide();
-    Image2 = Ui::picture(this, QStringLiteral("Image2"), {278, 82, 86, 98});
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), {279, 72, 84, 96});
 
     Command2 =
         Ui::button(this, QStringLiteral("Command2"), QStringLiteral("<"), {236, 424, 48, 40});
@@ -129,7 +130,7 @@ void Kreiranje::Form_Load() {
     const int slot = gs.creatingPlayer;
     int& portrait = gs.playerPortraitNo[slot];
     if (portrait < 0) portrait = 0;
-    if (portrait > kLastPortrait) portrait = 12;  // the old designer's bound: 13 falls back to 12
+    if (portrait > kLastPortrait) portrait = 12;  // past the end it falls back to 12, not 13
     Label2->setText(QString::number(slot + 1));
     gs.playerPortrait[slot] = portraitFile(portrait);
     ctx.pictures.load(Image2, gs.playerPortrait[slot]);

@@ -1,6 +1,7 @@
 #include "credits.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -72,6 +73,10 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     Label1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Label1->setFont(Ui::gameFont(11));
     Label1->setStyleSheet(QStringLiteral("color: #f6e7c1;"));
+
+    // Escape closes the window as its frame does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     Timer1.setInterval(500);
     connect(&Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);

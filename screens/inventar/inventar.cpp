@@ -52,7 +52,9 @@ inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
     for (QLabel* l : {Label2, Label3, Label4}) l->setFont(small);
     for (QLabel* l : {Label5, Label6, Label7}) l->setFont(value);
 
-    Label8 = new ElidedLabel(QStringLiteral("Label8"), this, Ui::twips(6240, 7200, 1800, 600));
+    // The gold sits under the pack, centred on it.
+    Label8 = new ElidedLabel(QStringLiteral("Label8"), this, {352, 474, 172, 48});
+    Label8->setAlignment(Qt::AlignCenter);
     Label8->setFont(Ui::gameFont(24, true));
     Label8->setStyleSheet(QStringLiteral("color: #8a5a00;"));
     Label8->setAccessibleName(QStringLiteral("Zlatnici"));

@@ -1,3 +1,128 @@
 #include "opasnost.h"
 
-opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) { setWindowTitle(QStringLiteral("OPASNOST!")); }
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/PictureBox.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screens.h"
+#include "platform/Sound.h"
+#include "platform/Ui.h"
+#include "screens/Form1/Form1.h"
+#include "state/GameState.h"
+
+namespace {
+const QRect kPortraitSlot(24, 24, 140, 160);
+const QRect kMishapSlot(196, 24, 380, 160);
+
+}  // namespace
+
+opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
+    setWindowTitle(QStringLiteral("OPASNOST!"));
+    setFixedSize(600, 400);
+    setStyleSheet(QStringLiteral(
+        "opasnost { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #5a1616, stop:1 #2a0a0a); }"
+        "QFrame#panel { background: #3d1010; border: 2px solid #c9a24a; border-radius: 10px; }"
+        "QLabel#Label1 { color: #fbe9c6; background: rgba(0, 0, 0, 70);"
+        " border: 1px solid #8a3a2a; border-radius: 8px; padding: 8px 12px; }"
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 10px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }"
+        "QPushButton:focus { border-color: #fff2c4; }"));
+
+    Ui::panel(this, kPortraitSlot);
+    Ui::panel(this, kMishapSlot);
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), kPortraitSlot);
+
+    struct Art {
+        PictureBox** element;
+        const char* name;
+        const char* file;
+    };
+    const Art art[] = {{&oruzjepol, "oruzjepol", "ui/mishap-weapon.png"},
+                       {&armorpol, "armorpol", "ui/mishap-armor.png"},
+                       {&kuche, "kuche", "ui/mishap-dog.png"},
+                       {&parelost, "parelost", "ui/mishap-money.png"},
+                       {&stub, "stub", "ui/mishap-post.png"}};
+    for (const Art& a : art) {
+        *a.element = Ui::picture(this, QString::fromLatin1(a.name), kMishapSlot);
+        ctx.pictures.load(*a.element, QString::fromLatin1(a.file));
+        Ui::fitInto(*a.element, kMishapSlot);
+    }
+
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {24, 206, 552, 110});
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(Ui::gameFont(14, true));
+
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), {225, 336, 150, 44});
+    Command1->setFont(Ui::gameFont(15, true));
+    // No default button: an Enter meant for the die's message box must not hide the news.
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &opasnost::Command1_Click);
+}
+
+std::array<PictureBox*, 5> opasnost::mishapPictures() const {
+    return {oruzjepol, armorpol, kuche, parelost, stub};
+}
+
+void opasnost::Form_Load() {
+    ctx.screens.unload(ScreenId::Form1);
+    const int p = gs.currentPlayer;
+    ctx.sound.play(gs.playerSoundTheme[p] + QStringLiteral("\\ohdear.wav"), Sound::Mode::Async);
+    for (PictureBox* picture : mishapPictures()) picture->hide();
+    if (gs.playerPortrait[p].isEmpty()) {
+        Image2->clear();
+    } else {
+        ctx.pictures.load(Image2, gs.playerPortrait[p]);
+    }
+    Ui::fitInto(Image2, kPortraitSlot);
+
+    const int mishap = ctx.random.roll(5);
+    // Drawn on every visit, so the dice stay in step whatever the mishap is.
+    const int stolen = ctx.random.below(gs.playerGold[p]);
+    switch (mishap) {
+        case 1:
+            gs.playerWeapon[p].clear();
+            Label1->setText(QStringLiteral("Zbog neopreznog rukovanja polomilo vam se oruzje."));
+            break;
+        case 2:
+            gs.playerArmor[p] = 0;
+            Label1->setText(QStringLiteral("Oklop vam se raspao na komade...kvalitet,nema sta."));
+            break;
+        case 3:
+            // Back three squares around the ring; the square reached is not resolved.
+            gs.playerSquare[p] =
+                ((gs.playerSquare[p] - 3) % GameState::BOARD_SQUARES + GameState::BOARD_SQUARES) %
+                GameState::BOARD_SQUARES;
+            Label1->setText(QStringLiteral("Pojurio vas pas,pa ste pobegli 3 koraka unazad!"));
+            break;
+        case 4:
+            gs.playerGold[p] -= stolen;
+            Label1->setText(QStringLiteral("Neko vam je ukrao ") + QString::number(stolen) +
+                            QStringLiteral(" zlatnika."));
+            break;
+        default:
+            // Set, not added: a second inquisition before the lost turn still costs one turn.
+            gs.playerSkipTurns[p] = 1;
+            Label1->setText(
+                QStringLiteral("Uhvatila vas je inkvizicija! Propustate sledeci potez."));
+            break;
+    }
+    mishapPictures()[mishap - 1]->show();
+}
+
+void opasnost::Command1_Click() {
+    if (turnEnded_) return;
+    turnEnded_ = true;
+    Form1::PassTurnAndComeBack(ctx);
+    ctx.screens.unload(ScreenId::opasnost);
+}
+
+void opasnost::frameClosed() {
+    Command1_Click();
+}

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "platform/App.h"
 #include "platform/Dialogs.h"
@@ -31,7 +32,13 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Nastavi igru"), {20, 80, 160, 38});
     Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Kraj igre"), {200, 80, 160, 38});
     Command1->setDefault(true);
+    // Enter presses the focused button, as Space does.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
     connect(Text1, &QLineEdit::returnPressed, this, &opcije::Command1_Click);
+    // Escape leaves the options as closing the window does, forgetting what was typed.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, &opcije::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &opcije::Command2_Click);
 }

@@ -34,10 +34,10 @@ pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
     Label2->setStyleSheet(QStringLiteral("color: #f6e7c1;"));
 
     // The chest lies behind the figure's feet; the figure is built body, head, weapon, shield.
-    Image3 = Ui::picture(this, QStringLiteral("Image3"), {150, 392, 260, 170});
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {163, 384, 234, 180});
     ctx.pictures.load(Image3, QStringLiteral("ui/chest.png"));
-    Image1 = Ui::picture(this, QStringLiteral("Image1"), {205, 168, 150, 212});
-    Image2 = Ui::picture(this, QStringLiteral("Image2"), {236, 110, 88, 96});
+    Image1 = Ui::picture(this, QStringLiteral("Image1"), {209, 168, 142, 212});
+    Image2 = Ui::picture(this, QStringLiteral("Image2"), {236, 124, 88, 96});
     Image5 = Ui::picture(this, QStringLiteral("Image5"), {176, 122, 58, 228});
     Image7 = Ui::picture(this, QStringLiteral("Image7"), {318, 220, 76, 104});
     ctx.pictures.load(Image7, QStringLiteral("\\crvenistit.gif"));

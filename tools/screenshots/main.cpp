@@ -1,0 +1,225 @@
+// Plays a scripted game through every window of KAVGALIJA! on the display it is given and saves
+// a picture of each window, for the README.
+//   screenshots <out dir> [<suffix> [<window> ...]]
+// The message and input boxes are answered without showing them, the dice come from a fixed
+// seed, and nothing is heard.
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "platform/App.h"
+#include "platform/AppDir.h"
+#include "platform/Context.h"
+#include "platform/Dialogs.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/Screens.h"
+#include "platform/Sound.h"
+#include "platform/Ui.h"
+#include "screens/Form1/Form1.h"
+#include "screens/Form2/Form2.h"
+#include "screens/Kreiranje/Kreiranje.h"
+#include "screens/Registry.h"
+#include "screens/borba/borba.h"
+#include "screens/credits/credits.h"
+#include "state/GameState.h"
+
+namespace {
+
+// Says yes to the spoils of a fight and lets every message go by.
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(const QString& prompt) override {
+        std::printf("  message: %s\n", qPrintable(prompt));
+    }
+    QString input(const QString& prompt) override {
+        std::printf("  input: %s -> da\n", qPrintable(prompt));
+        return QStringLiteral("da");
+    }
+};
+
+class SilentSound : public Sound {
+public:
+    void play(const QString&, Mode) override {}
+};
+
+class NoQuit : public App {
+public:
+    void quit() override {}
+};
+
+class Tour {
+public:
+    Tour(const QString& outDir, const QString& suffix, const QStringList& only)
+        : out_(outDir),
+          suffix_(suffix),
+          only_(only),
+          pictures_(FindAppDir()),
+          ctx_{gs_, screens_, pictures_, dialogs_, sound_, random_, app_, FindAppDir()} {
+        RegisterScreens(ctx_);
+    }
+
+    int run() {
+        screens_.show(ScreenId::Form2);
+        shoot(ScreenId::Form2, "title");
+
+        screens_.show(ScreenId::opcije);
+        shoot(ScreenId::opcije, "options");
+        screens_.hide(ScreenId::opcije);
+
+        screens_.show(ScreenId::credits);
+        // Let the text scroll up into view.
+        auto* about = screens_.loadedAs<credits>(ScreenId::credits);
+        for (int i = 0; i < 40; ++i) about->Timer1_Timer();
+        shoot(ScreenId::credits, "about");
+        screens_.unload(ScreenId::credits);
+
+        screens_.get<Form2>(ScreenId::Form2)->Command1_Click();
+        auto* creation = screens_.get<Kreiranje>(ScreenId::Kreiranje);
+        creation->Text1->setText(QStringLiteral("Milica"));
+        creation->Option2->click();
+        creation->Command1_Click();
+        shoot(ScreenId::Kreiranje, "creation");
+        screens_.unload(ScreenId::Kreiranje);
+        screens_.hide(ScreenId::Form2);
+
+        setUpPlayers();
+        screens_.show(ScreenId::Form1);
+        shoot(ScreenId::Form1, "board");
+
+        screens_.get<Form1>(ScreenId::Form1)->Command3_Click();
+        shoot(ScreenId::inventar, "inventory");
+        screens_.hide(ScreenId::inventar);
+
+        screens_.show(ScreenId::Nagrade);
+        shoot(ScreenId::Nagrade, "reward");
+        screens_.unload(ScreenId::Nagrade);
+
+        gs_.currentPlayer = 2;
+        screens_.show(ScreenId::opasnost);
+        shoot(ScreenId::opasnost, "danger");
+        screens_.unload(ScreenId::opasnost);
+
+        fight();
+
+        gs_.currentPlayer = 3;
+        gs_.playerGold[3] = gs_.goldToWin;
+        screens_.show(ScreenId::pobeda);
+        shoot(ScreenId::pobeda, "victory");
+
+        screens_.unloadAll();
+        return failures_;
+    }
+
+private:
+    // Four players as the creation screen leaves them, after a few rounds.
+    void setUpPlayers() {
+        const char* const names[4] = {"Milica", "Dragan", "Jelena", "Vuk"};
+        const char* const weapons[4] = {"sword", "axe", "spear", "dagger"};
+        const char* const shields[4] = {"", "crveni stit", "", "plavi stit"};
+        const int portraits[4] = {1, 4, 6, 9};
+        const int squares[4] = {7, 11, 16, 24};
+        const int gold[4] = {23, 41, 8, 60};
+        for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
+            gs_.playerName[p] = QString::fromLatin1(names[p]);
+            gs_.playerPortraitNo[p] = portraits[p];
+            gs_.playerPortrait[p] =
+                QStringLiteral("\\lik%1.gif").arg(portraits[p], 2, 10, QLatin1Char('0'));
+            gs_.playerSoundTheme[p] = ctx_.appDir + QStringLiteral("\\zvuk\\srpski");
+            gs_.playerWeapon[p] = QString::fromLatin1(weapons[p]);
+            gs_.playerShield[p] = QString::fromLatin1(shields[p]);
+            gs_.playerArmor[p] = (p + 1) % 5;
+            gs_.playerHealth[p] = 10;
+            gs_.playerSquare[p] = squares[p];
+            gs_.playerGold[p] = gold[p];
+        }
+        gs_.playersInGame = GameState::MAX_PLAYERS;
+        gs_.goldToWin = 100;
+        gs_.currentPlayer = 0;
+        gs_.newGame = 1;
+    }
+
+    // Dragan comes to Milica's square: blows until a taunt is in the bubble, nobody falling.
+    void fight() {
+        gs_.playerSquare[1] = gs_.playerSquare[0];
+        gs_.currentPlayer = 0;
+        gs_.opponentIndex = 1;
+        screens_.show(ScreenId::Form1);
+        borba::Open(ctx_);
+        auto* duel = screens_.loadedAs<borba>(ScreenId::borba);
+        if (duel == nullptr) return fail("the fight did not open");
+        for (int blow = 0; blow < 60 && duel->Label8->text().isEmpty(); ++blow) {
+            gs_.playerHealth[0] = gs_.playerHealth[1] = 10;
+            if (duel->Command1->isEnabled())
+                duel->Command1_Click();
+            else
+                duel->Command3_Click();
+        }
+        if (duel->Label8->text().isEmpty()) fail("no taunt in sixty blows");
+        shoot(ScreenId::borba, "fight");
+        gs_.fightOpen = 0;
+        screens_.unload(ScreenId::borba);
+    }
+
+    void shoot(ScreenId id, const char* name) {
+        const QString file = QString::fromLatin1(name) + suffix_ + QStringLiteral(".png");
+        if (!only_.isEmpty() && !only_.contains(QString::fromLatin1(name))) return;
+        QWidget* w = screens_.loaded(id);
+        if (w == nullptr || !w->isVisible())
+            return fail(file + QStringLiteral(": window not on show"));
+        // Let the window system map and paint it first.
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const QPixmap shot = w->grab();
+        if (!shot.save(QDir(out_).filePath(file)))
+            return fail(file + QStringLiteral(": not saved"));
+        std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
+    }
+
+    void fail(const QString& what) {
+        std::fprintf(stderr, "screenshots: %s\n", qPrintable(what));
+        ++failures_;
+    }
+
+    QString out_;
+    QString suffix_;
+    QStringList only_;
+    int failures_ = 0;
+    GameState gs_;
+    Screens screens_;
+    Pictures pictures_;
+    ScriptedDialogs dialogs_;
+    SilentSound sound_;
+    StdRandom random_{20240601};
+    NoQuit app_;
+    Context ctx_;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KAVGALIJA!"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: screenshots <out dir> [<suffix> [<window> ...]]\n");
+        return 2;
+    }
+    QDir().mkpath(args[0]);
+    Ui::installGameFonts(FindAppDir());
+    QApplication::setWindowIcon(QIcon(FindAppDir() + QStringLiteral("/ui/icon-256.png")));
+    int failures = 0;
+    QTimer::singleShot(0, [&] {
+        Tour tour(args[0], args.value(1), args.mid(2));
+        failures = tour.run();
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    return failures == 0 ? 0 : 1;
+}
