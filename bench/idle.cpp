@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(500, [&] {
         cpu0 = cpuSeconds();
         wall0 = wallSeconds();
-        QTimer::singleShot(int(seconds * 1000), [] { QCoreApplication::exit(0); });
+        QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer,
+                           [] { QCoreApplication::exit(0); });
     });
     QApplication::exec();
     const double cpu = cpuSeconds() - cpu0;
