@@ -1,0 +1,142 @@
+// Timings of the board's refresh, a turn on a plain square and a whole fight, through the real
+// screens and pictures on the offscreen platform.
+//
+//   bench_screens [Google Benchmark flags]
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "BenchGame.h"
+#include "screens/Form1/Form1.h"
+#include "screens/borba/borba.h"
+
+namespace {
+
+using bench::Game;
+
+// The board of a new game of four, generated and shown once.
+Form1* showNewBoard(Game& g) {
+    g.random.reseed(7);
+    g.newGameOfFour();
+    g.screens.show(ScreenId::Form1);
+    Game::settle();
+    QCoreApplication::processEvents();
+    return g.screens.loadedAs<Form1>(ScreenId::Form1);
+}
+
+void BoardRefresh(benchmark::State& state, bool caching) {
+    Game g;
+    g.pictures.setCaching(caching);
+    Form1* board = showNewBoard(g);
+    if (board == nullptr) {
+        state.SkipWithError("the board did not load");
+        return;
+    }
+    const int before = g.pictures.decodeCount();
+    for (auto _ : state) board->Form_Load();
+    state.counters["decodes_per_refresh"] =
+        double(g.pictures.decodeCount() - before) / double(state.iterations());
+}
+
+// A die that takes the player to move onto a plain square nobody stands on.
+int plainRoll(const GameState& gs) {
+    const int p = gs.currentPlayer;
+    for (int d = 1; d <= 6; ++d) {
+        const int s = (gs.playerSquare[p] + d) % GameState::BOARD_SQUARES;
+        bool taken = false;
+        for (int k = 0; k < GameState::MAX_PLAYERS; ++k) taken |= k != p && gs.playerSquare[k] == s;
+        if (!taken && gs.squareKind[s] == QLatin1String("polje")) return d;
+    }
+    return 0;
+}
+
+// The roll button to the board redrawn for the next player. With `paint` the time also covers
+// painting the board into its window, as the event loop does right after.
+void PlainTurn(benchmark::State& state, bool paint) {
+    Game g;
+    Form1* board = showNewBoard(g);
+    const int die = board ? plainRoll(g.gs) : 0;
+    if (die == 0) {
+        state.SkipWithError("no plain square within a die's reach");
+        return;
+    }
+    const int mover = g.gs.currentPlayer;
+    const int from = g.gs.playerSquare[mover];
+    for (auto _ : state) {
+        g.gs.currentPlayer = static_cast<int16_t>(mover);
+        g.gs.playerSquare[mover] = from;
+        g.random.pushRoll(die, 6);
+        board->Command1_Click();
+        if (paint) {
+            board->repaint();
+        }
+    }
+    if (g.gs.currentPlayer == mover) state.SkipWithError("the turn did not pass");
+}
+
+// The fight opened from the board, blows (each side in turn) until a fighter falls, and the
+// board loaded and shown again. Fighters start at full health; the dice come from a fixed seed
+// so every fight is the same one.
+void Fight(benchmark::State& state) {
+    Game g;
+    if (showNewBoard(g) == nullptr) {
+        state.SkipWithError("the board did not load");
+        return;
+    }
+    long blows = 0;
+    long fights = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        g.newGameOfFour();
+        g.gs.newGame = 0;
+        g.gs.playerSquare[1] = g.gs.playerSquare[0];
+        g.gs.opponentIndex = 1;
+        g.random.reseed(11);
+        if (!g.screens.isLoaded(ScreenId::Form1)) g.screens.show(ScreenId::Form1);
+        Game::settle();
+        state.ResumeTiming();
+
+        borba::Open(g.ctx);
+        Game::settle();
+        while (borba* f = g.screens.loadedAs<borba>(ScreenId::borba)) {
+            if (blows > 100000) break;
+            ++blows;
+            if (f->Command1->isEnabled()) {
+                f->Command1_Click();
+            } else {
+                f->Command3_Click();
+            }
+        }
+        Game::settle();
+        Form1* board = g.screens.loadedAs<Form1>(ScreenId::Form1);
+        if (board == nullptr || !board->isVisible()) {
+            state.SkipWithError("the board did not come back");
+            break;
+        }
+        QCoreApplication::processEvents();
+        ++fights;
+    }
+    if (fights > 0) state.counters["blows_per_fight"] = double(blows) / double(fights);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BoardRefresh, cached, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BoardRefresh, naive, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PlainTurn, handler, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PlainTurn, with_paint, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Fight)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qargc = 1;
+    QApplication app(qargc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
