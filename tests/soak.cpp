@@ -54,7 +54,7 @@ QString oddText(std::mt19937& rng) {
         QStringLiteral("\U0001F608 Zli"),
         QString(),
         QStringLiteral("   "),
-        QString(300, QLatin1Char('W')),
+        QString(10000, QLatin1Char('W')),
         QStringLiteral("Marko & <i>Janko</i>"),
     };
     return texts[rng() % std::size(texts)];

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "Fight.h"
+#include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -57,11 +58,11 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
 
     const QFont nameFont = Ui::gameFont(16, true);
     const QFont healthFont = Ui::gameFont(12, true);
-    Label5 = Ui::label(Frame1, QStringLiteral("Label5"), QString(), {16, 4, 330, 30});
+    Label5 = new ElidedLabel(QStringLiteral("Label5"), Frame1, {16, 4, 330, 30});
     Label1 =
         Ui::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Zdravlje"), {16, 34, 84, 24});
     Label2 = Ui::label(Frame1, QStringLiteral("Label2"), QStringLiteral("0"), {100, 34, 60, 24});
-    Label6 = Ui::label(Frame1, QStringLiteral("Label6"), QString(), {kWidth - 346, 4, 330, 30});
+    Label6 = new ElidedLabel(QStringLiteral("Label6"), Frame1, {kWidth - 346, 4, 330, 30});
     Label3 = Ui::label(Frame1, QStringLiteral("Label3"), QStringLiteral("Zdravlje"),
                        {kWidth - 160, 34, 84, 24});
     Label4 =
