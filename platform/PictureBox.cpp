@@ -12,6 +12,7 @@ PictureBox::PictureBox(const QString& designerName, QWidget* parent, bool stretc
 void PictureBox::setPicture(const QString& fileName, const QPixmap& pixmap) {
     fileName_ = fileName;
     pixmap_ = pixmap;
+    if (pixmap.isNull()) scaled_ = QPixmap();
     setAccessibleDescription(fileName);
     update();
 }
@@ -21,10 +22,16 @@ void PictureBox::clear() { setPicture(QString(), QPixmap()); }
 void PictureBox::paintEvent(QPaintEvent*) {
     if (pixmap_.isNull()) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (stretch_) {
-        painter.drawPixmap(rect(), pixmap_);
-    } else {
+    if (!stretch_) {
         painter.drawPixmap(QPoint(0, 0), pixmap_);
+        return;
     }
+    const qreal ratio = devicePixelRatioF();
+    const QSize target = size() * ratio;
+    if (scaled_.isNull() || scaledFrom_ != pixmap_.cacheKey() || scaled_.size() != target) {
+        scaled_ = pixmap_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+        scaledFrom_ = pixmap_.cacheKey();
+    }
+    painter.drawPixmap(QPoint(0, 0), scaled_);
 }

@@ -26,5 +26,9 @@ protected:
 private:
     QString fileName_;
     QPixmap pixmap_;
+    // The picture scaled to the frame once, so a repaint is a plain copy (the board repaints
+    // a hundred and twenty of these at every turn).
+    QPixmap scaled_;
+    qint64 scaledFrom_ = 0;
     bool stretch_;
 };
