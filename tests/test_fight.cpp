@@ -33,7 +33,7 @@ void row(const char* name, Fields... fields) {
 // Ana (sword, left) against Bora (axe, right), the defender holding the shield with the blow's
 // shield faces. Blow: pick, strike, guard, shield faces, shield, power, damage.
 // `cry`: the taunt sound's own draw (0: none); `lastPick`: attackSoundPick before the blow;
-// `health`: the defender's after; `sounds`: the striker's cry, then the defender's answer.
+// `health`: the defender's after; `sounds`: the striker's attack sound, then the answer's.
 struct BlowCase {
     bool right;  // Bora strikes
     Blow blow;
