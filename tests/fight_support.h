@@ -16,25 +16,22 @@ inline QString theme(int slot) {
     return QStringLiteral("/themes/t%1").arg(slot);
 }
 
-// Slots 0..3 as a new game leaves them, with names, themes, portraits and a little gold.
+// Ana (sword, no armour, no shield, 0 coins, square 5), Bora (axe, robe, red shield, 10, 5),
+// Ceca (dagger, leather, no shield, 20, 21), Dule (spear, chainmail, blue shield, 30, 11).
 inline void setUpPlayers(GameState& gs) {
-    const QString names[4] = {QStringLiteral("Ana"), QStringLiteral("Bora"), QStringLiteral("Ceca"),
-                              QStringLiteral("Dule")};
-    const QString weapons[4] = {QStringLiteral("sword"), QStringLiteral("axe"),
-                                QStringLiteral("dagger"), QStringLiteral("spear")};
-    const QString shields[4] = {QString(), QStringLiteral("crveni stit"), QString(),
-                                QStringLiteral("plavi stit")};
-    const int squares[4] = {5, 5, 21, 11};
+    const QStringList names = {"Ana", "Bora", "Ceca", "Dule"};
+    const QStringList weapons = {"sword", "axe", "dagger", "spear"};
+    const QStringList shields = {"", "crveni stit", "", "plavi stit"};
     gs.goldToWin = 100;
+    gs.playerSquare = {5, 5, 21, 11};
     for (int p = 0; p < 4; ++p) {
         gs.playerName[p] = names[p];
         gs.playerSoundTheme[p] = theme(p);
         gs.playerPortrait[p] = QStringLiteral("\\lik%1.gif").arg(p + 2, 2, 10, QLatin1Char('0'));
         gs.playerWeapon[p] = weapons[p];
-        gs.playerArmor[p] = p;
         gs.playerShield[p] = shields[p];
+        gs.playerArmor[p] = p;
         gs.playerHealth[p] = 10;
-        gs.playerSquare[p] = squares[p];
         gs.playerGold[p] = 10 * p;
     }
 }
@@ -52,11 +49,7 @@ inline borba* openFight(TestGame& g, int mover, int met, int background = 7) {
 // The draws of one blow, in the order the blow makes them. shieldFaces 0: the defender has no
 // shield; damage < 0: no damage draw (a blocked blow).
 struct Blow {
-    int pick = 1;
-    int strike = 1;
-    int guard = 1;
-    int shieldFaces = 0;
-    int shield = 0;
+    int pick = 1, strike = 1, guard = 1, shieldFaces = 0, shield = 0;
     int power = 0;  // striker's weapon power, for the damage draw
     int damage = 0;
 };
