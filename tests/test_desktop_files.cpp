@@ -1,117 +1,65 @@
 // The launcher, the software centre's entry and the icons that go with the installed game.
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTest>
-#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
-const QString kAppId = QStringLiteral("rs.kavgalija.kavgalija");
+const QString kAppId = u"rs.kavgalija.kavgalija"_s;
 
-QString distDir() {
-    return QDir(QStringLiteral(KAVGALIJA_ASSETS_DIR "/../dist")).absolutePath();
-}
-QString launcherPath() {
-    return distDir() + QLatin1Char('/') + kAppId + QStringLiteral(".desktop");
-}
-QString metainfoPath() {
-    return distDir() + QLatin1Char('/') + kAppId + QStringLiteral(".metainfo.xml");
+QString dist(const QString& suffix) {
+    return QDir(QStringLiteral(KAVGALIJA_ASSETS_DIR "/../dist")).absoluteFilePath(kAppId + suffix);
 }
 
-// The [Desktop Entry] keys, untranslated and translated ("Name", "Name[sr]").
-QMap<QString, QString> readLauncher() {
-    QFile file(launcherPath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    QMap<QString, QString> keys;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq > 0 && !line.startsWith(QLatin1Char('#')))
-            keys.insert(line.left(eq), line.mid(eq + 1));
-    }
-    return keys;
-}
-
-// Runs a validator; its whole output goes into the failure message.
-void validate(const QString& tool, const QStringList& args) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty()) QSKIP(qPrintable(tool + QStringLiteral(" is not installed")));
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    QVERIFY(p.waitForFinished(60000));
-    const QString output = QString::fromUtf8(p.readAll());
-    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, qPrintable(output));
+QString contents(const QString& suffix) {
+    QFile file(dist(suffix));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 }  // namespace
 
 class DesktopFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void launcherValidates() {
-        validate(QStringLiteral("desktop-file-validate"), {launcherPath()});
+    void validatorsPass_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("launcher") << u"desktop-file-validate"_s << QStringList{dist(u".desktop"_s)};
+        QTest::newRow("metainfo") << u"appstreamcli"_s
+                                  << QStringList{u"validate"_s, u"--no-net"_s, u"--explain"_s,
+                                                 dist(u".metainfo.xml"_s)};
     }
 
-    void metainfoValidates() {
-        validate(QStringLiteral("appstreamcli"),
-                 {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                  QStringLiteral("--explain"), metainfoPath()});
+    void validatorsPass() {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (program.isEmpty()) QSKIP(qPrintable(tool + u" is not installed"_s));
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(program, args);
+        QVERIFY(p.waitForFinished(60000));
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, p.readAll().data());
     }
 
-    void launcherStartsTheGameWithItsIcon() {
-        const auto keys = readLauncher();
-        QCOMPARE(keys.value(QStringLiteral("Name")), QStringLiteral("KAVGALIJA!"));
-        QCOMPARE(keys.value(QStringLiteral("Exec")), QStringLiteral("kavgalija"));
-        QCOMPARE(keys.value(QStringLiteral("Icon")), QStringLiteral("kavgalija"));
-        const QStringList categories =
-            keys.value(QStringLiteral("Categories")).split(QLatin1Char(';'));
-        QVERIFY(categories.contains(QStringLiteral("Game")));
-        QVERIFY(categories.contains(QStringLiteral("BoardGame")));
-        QVERIFY(!keys.value(QStringLiteral("Comment[sr]")).isEmpty());
-    }
-
-    // The software centre finds the launcher by the metainfo's id, and shows both languages.
-    void metainfoNamesTheLauncher() {
-        QFile file(metainfoPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QString id, launchable, name;
-        QStringList summaryLanguages, paragraphLanguages;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            const auto tag = xml.name();
-            const QString lang = xml.attributes().value(QStringLiteral("xml:lang")).toString();
-            if (tag == QLatin1String("id"))
-                id = xml.readElementText();
-            else if (tag == QLatin1String("launchable"))
-                launchable = xml.readElementText();
-            else if (tag == QLatin1String("name") && lang.isEmpty() && name.isEmpty())
-                name = xml.readElementText();
-            else if (tag == QLatin1String("summary"))
-                summaryLanguages << lang;
-            else if (tag == QLatin1String("p"))
-                paragraphLanguages << lang;
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(id, kAppId);
-        QCOMPARE(launchable, kAppId + QStringLiteral(".desktop"));
-        QCOMPARE(name, QStringLiteral("KAVGALIJA!"));
-        for (const QStringList& langs : {summaryLanguages, paragraphLanguages}) {
-            QVERIFY(langs.contains(QString()));
-            QVERIFY(langs.contains(QStringLiteral("sr")));
-        }
+    // The launcher starts the installed program under its installed icon name, among the games;
+    // the software centre finds it by the metainfo's id, and shows both languages.
+    void launcherAndMetainfoAgree() {
+        const QString launcher = contents(u".desktop"_s), meta = contents(u".metainfo.xml"_s);
+        for (const QString& line : {u"Name=KAVGALIJA!"_s, u"Exec=kavgalija"_s, u"Icon=kavgalija"_s,
+                                    u"Categories=Game;BoardGame;"_s})
+            QVERIFY2(launcher.contains(u'\n' + line + u'\n'), qPrintable(line));
+        for (const QString& tag :
+             {u"<id>"_s + kAppId + u"</id>"_s, kAppId + u".desktop</launchable>"_s, u"<summary>"_s,
+              u"<summary xml:lang=\"sr\">"_s, u"<p xml:lang=\"sr\">"_s})
+            QVERIFY2(meta.contains(tag), qPrintable(tag));
     }
 
     // Each PNG goes into the theme folder of its size, so it must really be that size.
     void iconsComeInTheirSizes() {
-        const QString ui = QStringLiteral(KAVGALIJA_ASSETS_DIR "/ui/");
-        QVERIFY(QFile::exists(ui + QStringLiteral("icon.svg")));
+        QVERIFY(QFile::exists(QStringLiteral(KAVGALIJA_ASSETS_DIR "/ui/icon.svg")));
         for (int size : {16, 32, 48, 64, 128, 256}) {
-            const QImage icon(ui + QStringLiteral("icon-%1.png").arg(size));
-            QVERIFY2(!icon.isNull(), qPrintable(QString::number(size)));
-            QCOMPARE(icon.size(), QSize(size, size));
-            QVERIFY(icon.hasAlphaChannel());
+            const QImage icon(QStringLiteral(KAVGALIJA_ASSETS_DIR "/ui/icon-%1.png").arg(size));
+            QVERIFY2(icon.size() == QSize(size, size) && icon.hasAlphaChannel(),
+                     qPrintable(QString::number(size)));
         }
     }
 };

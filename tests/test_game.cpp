@@ -1,0 +1,438 @@
+// A whole game through the real screens with scripted dice: creation, the board and its turns,
+// the inventory and the victory.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "platform/DirList.h"
+#include "platform/PictureBox.h"
+#include "screens/Form1/Form1.h"
+#include "screens/Form2/Form2.h"
+#include "screens/Kreiranje/Kreiranje.h"
+#include "screens/inventar/inventar.h"
+#include "screens/pobeda/pobeda.h"
+#include "support/TestGame.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QStringList kFour = {u"Ana"_s, u"Bora"_s, u"Ceca"_s, u"Deki"_s};
+const QString kBare = u"polje.gif|providno.gif|providno.gif|providno.gif"_s;
+
+// Values in a row ("0|1|21|11"), so one comparison shows a whole state.
+template <typename A>
+QString row(const A& values) {
+    QStringList out;
+    for (const auto& v : values) out << QVariant::fromValue(v).toString();
+    return out.join(u'|');
+}
+QString pics(std::initializer_list<PictureBox*> boxes) {
+    QStringList out;
+    for (PictureBox* b : boxes) out << b->fileName();
+    return row(out);
+}
+// A square's layers: tile or armour, portrait, weapon, shield.
+QString layers(Form1* f, int s) {
+    return pics({f->Image1[s], f->Image2[s], f->Image4[s], f->Image7[s]});
+}
+
+// The draws for squares 1..29: plain everywhere but the {square, draw} given.
+QString board(std::initializer_list<std::pair<int, int>> kinds = {}) {
+    QString draws(29, u'1');
+    for (auto [square, draw] : kinds) draws[square - 1] = QChar(u'0' + draw);
+    return draws;
+}
+
+// Title, START, then one name per slot with SLEDECI between them; creation stays open.
+Kreiranje* create(TestGame& g, const QStringList& names) {
+    if (!g.screens.isLoaded(ScreenId::Form2)) g.screens.show(ScreenId::Form2);
+    g.screen<Form2>(ScreenId::Form2)->Command1_Click();
+    auto* k = g.screen<Kreiranje>(ScreenId::Kreiranje);
+    for (int i = 0; i < names.size(); ++i) {
+        if (i > 0) k->Command4_Click();
+        k->Text1->setText(names[i]);
+    }
+    return k;
+}
+
+// Creation's START; the board, or nullptr when it did not stay.
+Form1* start(TestGame& g, const QString& draws = board()) {
+    for (const QChar c : draws) g.random.pushRoll(c.digitValue(), 8);
+    g.screen<Kreiranje>(ScreenId::Kreiranje)->Command3_Click();
+    return g.screen<Form1>(ScreenId::Form1);
+}
+
+Form1* newGame(TestGame& g, const QStringList& names, const QString& draws = board()) {
+    create(g, names);
+    return start(g, draws);
+}
+
+// The roll button with the die scripted, and spare draws for a screen the move may open.
+void roll(TestGame& g, int die, int spare = 0) {
+    g.random.pushRoll(die, 6);
+    for (int i = 0; i < spare; ++i) g.random.pushDraw(0.0);
+    g.screen<Form1>(ScreenId::Form1)->Command1_Click();
+}
+
+QString lostTurn(const QString& name) {
+    return u"Na potezu je "_s + name + u",ali njega trenutno muchi inkvizicija..."_s;
+}
+}  // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void creationFillsTheSlotsInTurn() {
+        TestGame g;
+        Kreiranje* k = create(g, {});
+        QStringList numbers{k->Label2->text(), k->Text1->text()};
+        for (const QString& typed : {u"Ana"_s, QString(), u"<b>Vuk</b>"_s}) {
+            if (!typed.isEmpty()) k->Text1->setText(typed);  // nothing typed: the box keeps Ana
+            QVERIFY(k->Command4->isEnabled());
+            k->Command4_Click();
+            numbers << k->Label2->text();
+        }
+        QCOMPARE(row(numbers), u"1|Ime|2|3|4"_s);
+        QVERIFY(!k->Command4->isEnabled());
+        QTest::mouseClick(k->Option2, Qt::LeftButton, {}, QPoint(8, 16));
+        QVERIFY(k->Image3->isVisibleTo(k) && !k->Image1->isVisibleTo(k));
+        k->Text1->setText(u"Mira"_s);
+        start(g);
+        QCOMPARE(row(g.gs.playerName), u"Ana|Ana|<b>Vuk</b>|Mira"_s);
+        QCOMPARE(g.gs.playersInGame, 4);
+        QVERIFY(g.screens.isVisible(ScreenId::Form1) && g.screens.isLoaded(ScreenId::Kreiranje) &&
+                !g.screens.isVisible(ScreenId::Kreiranje));
+    }
+
+    // "<" stops at 0; ">" reaches 13 and one more falls back to 12; the next slot starts at 0.
+    void portraitArrowsStayInRange() {
+        TestGame g;
+        Kreiranje* k = create(g, {});
+        QStringList seen;
+        for (const QChar c : u"<>>>>>>>>>>>>>>><"_s) {
+            QTest::mouseClick(c == u'<' ? k->Command2 : k->Command1, Qt::LeftButton);
+            seen << k->Image2->fileName().mid(3, 2);
+        }
+        QCOMPARE(seen.join(u' '), u"00 01 02 03 04 05 06 07 08 09 10 11 12 13 12 13 12"_s);
+        k->Command4_Click();
+        QCOMPARE(row(g.gs.playerPortrait), u"\\lik12.gif|\\lik00.gif||"_s);
+    }
+
+    void everyRefreshRewritesTheNewGameValues() {
+        TestGame g;
+        Kreiranje* k = create(g, {});
+        GameState& s = g.gs;
+        s.playerSquare = s.playerArmor = s.playerHealth = s.playerGold = {7, 7, 7, 7};
+        s.playerWeapon = s.playerShield = {u"x"_s, u"x"_s, u"x"_s, u"x"_s};
+        s.currentPlayer = 2;
+        s.newGame = 0;
+        k->Command1_Click();
+        // Slots 0 and 2 get no shield here, and gold is not the refresh's business.
+        QCOMPARE((QStringList{row(s.playerSquare), row(s.playerArmor), row(s.playerHealth),
+                              row(s.playerWeapon), row(s.playerShield), row(s.playerGold),
+                              row(std::array{s.currentPlayer, s.newGame})}),
+                 (QStringList{u"0|1|21|11"_s, u"0|1|2|3"_s, u"10|10|10|10"_s,
+                              u"sword|axe|dagger|spear"_s, u"x|crveni stit|x|plavi stit"_s,
+                              u"7|7|7|7"_s, u"0|1"_s}));
+    }
+
+    // The theme is the path the list shows when the slot is stored; an arrow reopens the root.
+    void themeIsTheListsPathAndAnArrowLosesIt() {
+        TestGame g;
+        Kreiranje* k = create(g, {});
+        for (const QString& theme : {u"srpski"_s, u"american"_s}) {
+            const auto found = k->Dir1->findItems(theme, Qt::MatchExactly);
+            QVERIFY(!found.isEmpty());
+            k->Dir1->openRow(k->Dir1->row(found.first()));
+            if (theme == u"american"_s) k->Command1_Click();
+            k->Command4_Click();
+        }
+        const QString root = QDir::cleanPath(g.ctx.appDir + u"/zvuk"_s);
+        QCOMPARE(row(g.gs.playerSoundTheme), root + u"/srpski|"_s + root + u"||"_s);
+    }
+
+    // Squares 1..29 take their kind from one draw each; square 0 stays empty under the plain tile;
+    // a refresh of the same game draws nothing.
+    void theBoardIsDrawnOncePerGame() {
+        TestGame g;
+        QString draws;
+        for (int i = 1; i <= 29; ++i) draws += QChar(u'1' + i % 8);
+        Form1* f = newGame(g, {u"Ana"_s}, draws);
+        g.gs.playerSquare[0] = 9;
+        f->Form_Load();  // a refresh: the scripted draws are used up, one more would fail
+        QStringList seen;
+        for (int i = 0; i < 9; ++i) seen << g.gs.squareKind[i] + u':' + f->Image1[i]->fileName();
+        QCOMPARE(row(seen),
+                 u":polje.gif|polje:polje.gif|polje:polje.gif|polje:polje.gif|polje:polje.gif|"
+                 "opasnost:opasnost.gif|nagrada:kovceg.gif|coin:coin.gif|polje:polje.gif"_s);
+    }
+
+    // Each player is a dressed figure on their square. On a shared square the highest slot wins
+    // each layer, and a layer it lacks keeps a lower slot's picture.
+    void figuresAreDrawnInLayers() {
+        TestGame g;
+        create(g, kFour)->Command1_Click();  // Deki takes portrait 1
+        Form1* f = start(g);
+        QCOMPARE(layers(f, 0), u"noarmor.gif|lik00.gif|sword.gif|providno.gif"_s);
+        QCOMPARE(layers(f, 1), u"robe.gif|lik00.gif|axe.gif|crvenistit.gif"_s);
+        QCOMPARE(layers(f, 21), u"leather.gif|lik00.gif|dagger.gif|providno.gif"_s);
+        QCOMPARE(layers(f, 11), u"chainmail.gif|lik01.gif|spear.gif|plavistit.gif"_s);
+        g.gs.playerSquare[0] = g.gs.playerSquare[2] = 5;
+        g.gs.playerShield[0] = u"crveni stit"_s;
+        g.gs.playerWeapon[2].clear();
+        f->Form_Load();
+        QCOMPARE(layers(f, 5), u"leather.gif|lik00.gif|sword.gif|crvenistit.gif"_s);
+        g.gs.playerSquare[3] = 5;
+        f->Form_Load();
+        QCOMPARE(layers(f, 5), u"chainmail.gif|lik01.gif|spear.gif|plavistit.gif"_s);
+        QCOMPARE(layers(f, 0) + layers(f, 11), kBare + kBare);
+    }
+
+    // The ring runs round a border of 12 x 5 cells from the top-left corner, the shields on their
+    // tiles; names show as typed; closing the board ends the game.
+    void theBoardWindow() {
+        TestGame g;
+        Form1* f = newGame(g, {u"<b>Ana</b>"_s});
+        QSet<std::pair<int, int>> cells;
+        for (int i = 0; i < 30; ++i) {
+            const QRect tile = f->Image1[i]->geometry(), next = f->Image1[(i + 1) % 30]->geometry();
+            cells.insert({tile.x(), tile.y()});
+            const int dx = qAbs(next.x() - tile.x()), dy = qAbs(next.y() - tile.y());
+            QVERIFY2((dx == 80 && dy == 0) || (dx == 0 && dy == 120),
+                     qPrintable(QString::number(i)));
+            QCOMPARE(f->Image7[i]->geometry().bottomRight(), tile.bottomRight());
+        }
+        QCOMPARE(cells.size(), 30);
+        QCOMPARE(f->Image1[15]->pos() - f->Image1[0]->pos(), QPoint(11 * 80, 4 * 120));
+        QCOMPARE(f->Label2->text(), u"<b>Ana</b>"_s);
+        QCOMPARE(f->Label2->textFormat(), Qt::PlainText);
+        const QRect before = f->Label2->geometry();
+        g.gs.playerName[0] = QString(100, u'W');
+        f->Form_Load();
+        QCOMPARE(f->Label2->geometry(), before);
+        f->close();
+        QCOMPARE(g.app.quitCount, 1);
+    }
+
+    void theMoveGoesRoundTheRing() {
+        TestGame g;
+        Form1* f = newGame(g, {u"Ana"_s});
+        g.gs.playerSquare[0] = 23;
+        QStringList squares;
+        for (const int die : {6, 4, 6, 6, 6, 6, 3}) {
+            roll(g, die);
+            squares << QString::number(g.gs.playerSquare[0]);
+        }
+        QCOMPARE(squares.join(u' '), u"29 3 9 15 21 27 0"_s);
+        QCOMPARE(g.dialogs.messages.join(u' '), u"6 4 6 6 6 6 3"_s);
+        QCOMPARE(f->Image2[0]->fileName(), u"lik00.gif"_s);
+        QCOMPARE(g.random.randomizeCount, 8);  // the board's, then each roll's
+    }
+
+    // Where a roll ends: a meeting (the lowest other created slot there) beats the square's kind.
+    void whatTheLandingSquareDoes_data() {
+        QTest::addColumn<QList<int>>("squares");
+        QTest::addColumn<int>("mover");
+        QTest::addColumn<int>("die");
+        QTest::addColumn<ScreenId>("screen");
+        QTest::addColumn<int>("met");
+        const QList<int> start{0, 1, 21, 11};
+        QTest::newRow("reward") << start << 0 << 3 << ScreenId::Nagrade << 4;
+        QTest::newRow("danger") << start << 0 << 5 << ScreenId::opasnost << 4;
+        QTest::newRow("coin") << QList{4, 1, 21, 11} << 0 << 6 << ScreenId::Form1 << 4;
+        QTest::newRow("two met on a coin")
+            << QList{10, 7, 21, 10} << 1 << 3 << ScreenId::borba << 0;
+        QTest::newRow("a lower slot met") << QList{0, 1, 21, 17} << 3 << 4 << ScreenId::borba << 2;
+        QTest::newRow("uncreated never met") << QList{18, 1} << 0 << 3 << ScreenId::Form1 << 4;
+    }
+
+    void whatTheLandingSquareDoes() {
+        QFETCH(QList<int>, squares);
+        QFETCH(int, mover);
+        QFETCH(int, die);
+        QFETCH(ScreenId, screen);
+        QFETCH(int, met);
+        TestGame g;
+        newGame(g, kFour.mid(0, squares.size()), board({{3, 7}, {5, 6}, {10, 8}, {21, 8}}));
+        for (int s = 0; s < squares.size(); ++s) g.gs.playerSquare[s] = squares[s];
+        g.gs.currentPlayer = int16_t(mover);
+        roll(g, die, 8);
+        QCOMPARE(g.gs.opponentIndex, met);
+        QVERIFY(g.screens.isVisible(screen));
+        // A coin pays only a move that stays on the board, which also passes the turn.
+        const bool stays = screen == ScreenId::Form1;
+        QCOMPARE(g.dialogs.messages.value(1), stays ? u"Nasli ste jedan zlatnik!"_s : QString());
+        QCOMPARE(g.gs.playerGold[mover], stays ? 1 : 0);
+        QCOMPARE(g.gs.currentPlayer, stays ? (mover + 1) % squares.size() : mover);
+    }
+
+    void lostTurnsAreAnnouncedClearedAndPassedOver() {
+        TestGame g;
+        create(g, kFour);
+        g.gs.playerSkipTurns = {1, 1, 0, 0};
+        Form1* f = start(g);
+        QCOMPARE(g.dialogs.messages, (QStringList{lostTurn(u"Ana"_s), lostTurn(u"Bora"_s)}));
+        QCOMPARE(row(g.gs.playerSkipTurns) + f->Label2->text(), u"0|0|0|0Ceca"_s);
+        g.gs.playerSkipTurns[3] = 1;
+        roll(g, 2);
+        QCOMPARE(g.dialogs.messages.mid(2), (QStringList{u"2"_s, lostTurn(u"Deki"_s)}));
+        QCOMPARE(f->Label2->text(), u"Ana"_s);
+    }
+
+    // Only the created players take turns, move and are drawn; the coin on 9 pays each visit.
+    void twoPlayersTakeTurnsAndNobodyElseAppears() {
+        TestGame g;
+        Form1* f = newGame(g, kFour.mid(0, 2), board({{9, 8}}));
+        for (const int d : {3, 5, 6, 1, 6, 2, 6, 4, 5, 5, 4, 6, 3, 2}) {
+            const int mover = g.gs.currentPlayer, from = g.gs.playerSquare[mover];
+            roll(g, d);
+            QCOMPARE(g.gs.playerSquare[mover], (from + d) % 30);
+            QCOMPARE(f->Label2->text(), kFour[1 - mover]);
+            int figures = 0;
+            for (int s = 0; s < 30; ++s) figures += f->Image2[s]->fileName() != u"providno.gif"_s;
+            QCOMPARE(figures, 2);
+        }
+        QCOMPARE(row(g.gs.playerGold), u"1|1|0|0"_s);
+    }
+
+    // The inventory shows the player to move, changes nothing and is not refreshed while open;
+    // closing it is OK.
+    void theInventory() {
+        TestGame g;
+        create(g, {u"<img src=x>"_s, u"Bora"_s})->Command1_Click();  // Bora: portrait 1
+        Form1* f = start(g);
+        g.gs.playerWeapon[0].clear();
+        g.gs.playerGold[1] = 57;
+        const auto open = [&] {
+            QTest::mouseClick(f->Command3, Qt::LeftButton);
+            auto* i = g.screen<inventar>(ScreenId::inventar);
+            return std::pair(i, row(QStringList{i->Label1->text(), i->Label8->text(),
+                                                pics({i->Image3, i->Image1}), i->Label6->text(),
+                                                pics({i->Image5}), i->Label5->text(),
+                                                pics({i->Image7}), i->Label7->text()}));
+        };
+        auto [inv, shown] = open();
+        QCOMPARE(shown, u"<img src=x>|0|lik00.gif|noarmor.gif|Odelo||||"_s);
+        QCOMPARE(inv->Label1->textFormat(), Qt::PlainText);
+        QCOMPARE(
+            row(g.gs.playerGold) + row(g.gs.playerWeapon) + QString::number(g.gs.currentPlayer),
+            u"0|57|0|0|axe|dagger|spear0"_s);
+        roll(g, 2);  // Bora to move
+        QCOMPARE(open().second, shown);
+        QTest::mouseClick(inv->Command1, Qt::LeftButton);
+        g.settle();
+        QVERIFY(!g.screens.isLoaded(ScreenId::inventar) && g.screens.isVisible(ScreenId::Form1));
+        std::tie(inv, shown) = open();
+        QCOMPARE(shown,
+                 u"Bora|57|lik01.gif|robe.gif|Mantija|axe.gif|axe|crvenistit.gif|crveni stit"_s);
+        inv->close();
+        g.settle();
+        QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
+    }
+
+    void onlyExactlyTheGoldToWinWins_data() {
+        QTest::addColumn<int>("toWin");
+        QTest::addColumn<int>("gold");
+        QTest::addColumn<QString>("seen");  // after the load, Ana's roll, Bora's roll
+        QTest::newRow("100 at once") << 100 << 100 << u"W"_s;
+        QTest::newRow("0 at once") << 0 << 0 << u"W"_s;
+        QTest::newRow("99, then a coin") << 100 << 99 << u"--W"_s;
+        QTest::newRow("101 never") << 100 << 101 << u"---"_s;
+    }
+
+    // The board's load wins for the player to move who holds exactly the gold to win.
+    void onlyExactlyTheGoldToWinWins() {
+        QFETCH(int, toWin);
+        QFETCH(int, gold);
+        QFETCH(QString, seen);
+        TestGame g;
+        create(g, kFour.mid(0, 2));
+        g.gs.goldToWin = int16_t(toWin);
+        g.gs.playerGold[0] = gold;
+        start(g, board({{3, 8}}));
+        const auto won = [&g] { return g.screens.isVisible(ScreenId::pobeda) ? u'W' : u'-'; };
+        QString shown(1, won());
+        for (const int die : {3, 1})
+            if (!shown.endsWith(u'W')) roll(g, die), shown += won();
+        QCOMPARE(shown, seen);
+    }
+
+    // The winner dressed as on the board but always with the red shield, two sounds, and nothing
+    // of the board's load after it (the winner's own lost turn stays).
+    void theVictoryScreen() {
+        TestGame g;
+        create(g, {u"Ana"_s, u"<b>Bora</b>"_s});
+        g.gs.playerGold[1] = 100;
+        g.gs.playerSkipTurns = {1, 1, 0, 0};
+        g.gs.playerArmor[1] = 4;
+        g.gs.playerShield[1] = u"plavi stit"_s;
+        start(g);
+        QCOMPARE(g.dialogs.messages, QStringList{lostTurn(u"Ana"_s)});
+        QCOMPARE(g.gs.playerSkipTurns[1], 1);
+        auto* v = g.screen<pobeda>(ScreenId::pobeda);
+        QVERIFY(g.screens.isVisible(ScreenId::pobeda));
+        QCOMPARE(v->Label1->text(), u"<b>Bora</b>"_s);
+        QCOMPARE(v->Label1->textFormat(), Qt::PlainText);
+        QCOMPARE(pics({v->Image1, v->Image2, v->Image5, v->Image7}),
+                 u"plate.gif|lik00.gif|axe.gif|crvenistit.gif"_s);
+        QCOMPARE(g.sound.paths(), (QStringList{g.ctx.appDir + u"\\zvuk\\masa.wav"_s,
+                                               g.ctx.appDir + u"\\zvuk\\royal.wav"_s}));
+        QVERIFY(g.sound.played[0].mode == Sound::Mode::Sync &&
+                g.sound.played[1].mode == Sound::Mode::Async);
+        g.settle();
+        QVERIFY(!g.screens.isLoaded(ScreenId::Form1));
+    }
+
+    void aNewStartIsFresh_data() {
+        QTest::addColumn<int>("ending");
+        QTest::newRow("creation closed") << 0;
+        QTest::newRow("won, Izadji") << 1;
+        QTest::newRow("won, victory closed") << 2;
+    }
+
+    // However the last game ended, the title comes back and its START begins afresh; only the
+    // gold to win stays.
+    void aNewStartIsFresh() {
+        QFETCH(int, ending);
+        TestGame g;
+        Kreiranje* k = create(g, kFour);
+        k->Command1_Click();
+        GameState& s = g.gs;
+        s.goldToWin = 50;
+        s.playerGold = {50, 0, 7, 0};
+        s.playerSkipTurns[1] = s.playerWeaponPower[2] = 3;
+        s.playerShield[0] = u"plavi stit"_s;
+        if (ending == 0) k->close();
+        if (ending > 0) start(g);
+        if (ending == 1)
+            QTest::mouseClick(g.screen<pobeda>(ScreenId::pobeda)->Command1, Qt::LeftButton);
+        if (ending == 2) g.screens.loaded(ScreenId::pobeda)->close();
+        g.settle();
+        QVERIFY(g.screens.isVisible(ScreenId::Form2) && !g.screens.isLoaded(ScreenId::pobeda) &&
+                !g.screens.isLoaded(ScreenId::Form1));
+        QCOMPARE(g.app.quitCount, 0);
+
+        QTest::mouseClick(g.screen<Form2>(ScreenId::Form2)->Command1, Qt::LeftButton);
+        g.settle();
+        k = g.screen<Kreiranje>(ScreenId::Kreiranje);
+        QVERIFY(k->isVisible() && k->Command4->isEnabled() &&
+                !g.screens.isVisible(ScreenId::Form2));
+        QCOMPARE(k->Label2->text() + k->Text1->text() + k->Image2->fileName(), u"1Imelik00.gif"_s);
+        QCOMPARE(k->Dir1->path(), QDir::cleanPath(g.ctx.appDir + u"/zvuk"_s));
+        QCOMPARE(
+            row(s.playerName) + row(s.playerSoundTheme) + s.playerPortrait[3] + s.playerShield[0],
+            u"||||||"_s);
+        QCOMPARE(row(s.playerGold) + row(s.playerSkipTurns) + row(s.playerWeaponPower) +
+                     row(s.playerPortraitNo),
+                 QString(u"0|0|0|0"_s).repeated(4));
+        QCOMPARE(row(std::array{s.creatingPlayer, s.goldToWin}), u"0|50"_s);
+
+        // A new board, and nobody wins at once.
+        k->Text1->setText(u"Zoki"_s);
+        QVERIFY(start(g, board({{2, 7}})));
+        QCOMPARE(s.squareKind[2], u"nagrada"_s);
+    }
+};
+
+QTEST_MAIN(GameTest)
+#include "test_game.moc"
