@@ -10,7 +10,9 @@
 namespace {
 const QString kUp = QStringLiteral("..");
 
-QString clean(const QString& path) { return QDir::cleanPath(PathResolver::normalize(path)); }
+QString clean(const QString& path) {
+    return QDir::cleanPath(PathResolver::normalize(path));
+}
 }  // namespace
 
 DirList::DirList(const QString& designerName, QWidget* parent) : QListWidget(parent) {
@@ -63,7 +65,8 @@ void DirList::refresh() {
     open->setFont(bold);
     open->setFlags(Qt::ItemIsEnabled);
     if (path_ != root_) {
-        auto* up = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent), kUp, this);
+        auto* up =
+            new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent), kUp, this);
         up->setData(Qt::UserRole, kUp);
     }
     const QStringList dirs =

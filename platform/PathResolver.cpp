@@ -18,8 +18,10 @@ QString PathResolver::resolve(const QString& path) const {
     const QStringList parts = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current = p.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QStringLiteral(".");
     for (const QString& part : parts) {
-        const QString exact = current == QStringLiteral("/") ? current + part : current + '/' + part;
-        if (part == QStringLiteral(".") || part == QStringLiteral("..") || QFileInfo::exists(exact)) {
+        const QString exact =
+            current == QStringLiteral("/") ? current + part : current + '/' + part;
+        if (part == QStringLiteral(".") || part == QStringLiteral("..") ||
+            QFileInfo::exists(exact)) {
             current = exact;
             continue;
         }

@@ -17,7 +17,9 @@ void PictureBox::setPicture(const QString& fileName, const QPixmap& pixmap) {
     update();
 }
 
-void PictureBox::clear() { setPicture(QString(), QPixmap()); }
+void PictureBox::clear() {
+    setPicture(QString(), QPixmap());
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     if (pixmap_.isNull()) return;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <chrono>
 
-int Random::roll(int n) { return below(n) + 1; }
+int Random::roll(int n) {
+    return below(n) + 1;
+}
 
 int Random::below(int n) {
     const double d = draw();
@@ -24,4 +26,6 @@ void StdRandom::randomize() {
 }
 
 // 53 random bits scaled into [0, 1); never 1.
-double StdRandom::draw() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+double StdRandom::draw() {
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}

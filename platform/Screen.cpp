@@ -10,7 +10,9 @@ Screen::Screen(Context& context, ScreenId id) : ctx(context), gs(context.gs), id
     setAccessibleName(screenName(id));
 }
 
-void Screen::frameClosed() { ctx.screens.unload(id_); }
+void Screen::frameClosed() {
+    ctx.screens.unload(id_);
+}
 
 void Screen::closeEvent(QCloseEvent* event) {
     if (ctx.app.quitting() || !ctx.screens.isLoaded(id_)) {

@@ -8,16 +8,26 @@
 
 QString screenName(ScreenId id) {
     switch (id) {
-        case ScreenId::Form2: return QStringLiteral("Form2");
-        case ScreenId::opcije: return QStringLiteral("opcije");
-        case ScreenId::Kreiranje: return QStringLiteral("Kreiranje");
-        case ScreenId::Form1: return QStringLiteral("Form1");
-        case ScreenId::inventar: return QStringLiteral("inventar");
-        case ScreenId::Nagrade: return QStringLiteral("Nagrade");
-        case ScreenId::opasnost: return QStringLiteral("opasnost");
-        case ScreenId::borba: return QStringLiteral("borba");
-        case ScreenId::pobeda: return QStringLiteral("pobeda");
-        case ScreenId::credits: return QStringLiteral("credits");
+        case ScreenId::Form2:
+            return QStringLiteral("Form2");
+        case ScreenId::opcije:
+            return QStringLiteral("opcije");
+        case ScreenId::Kreiranje:
+            return QStringLiteral("Kreiranje");
+        case ScreenId::Form1:
+            return QStringLiteral("Form1");
+        case ScreenId::inventar:
+            return QStringLiteral("inventar");
+        case ScreenId::Nagrade:
+            return QStringLiteral("Nagrade");
+        case ScreenId::opasnost:
+            return QStringLiteral("opasnost");
+        case ScreenId::borba:
+            return QStringLiteral("borba");
+        case ScreenId::pobeda:
+            return QStringLiteral("pobeda");
+        case ScreenId::credits:
+            return QStringLiteral("credits");
     }
     return {};
 }
@@ -26,7 +36,9 @@ Screens::~Screens() {
     for (const QPointer<Screen>& s : std::as_const(loaded_)) delete s.data();
 }
 
-void Screens::registerScreen(ScreenId id, Factory factory) { factories_.insert(id, std::move(factory)); }
+void Screens::registerScreen(ScreenId id, Factory factory) {
+    factories_.insert(id, std::move(factory));
+}
 
 Screen* Screens::load(ScreenId id) {
     if (Screen* s = loaded(id)) return s;
@@ -72,14 +84,18 @@ void Screens::unload(ScreenId id) {
     s->deleteLater();
 }
 
-bool Screens::isLoaded(ScreenId id) const { return loaded(id) != nullptr; }
+bool Screens::isLoaded(ScreenId id) const {
+    return loaded(id) != nullptr;
+}
 
 bool Screens::isVisible(ScreenId id) const {
     const Screen* s = loaded(id);
     return s != nullptr && s->isVisible();
 }
 
-Screen* Screens::loaded(ScreenId id) const { return loaded_.value(id).data(); }
+Screen* Screens::loaded(ScreenId id) const {
+    return loaded_.value(id).data();
+}
 
 void Screens::unloadAll() {
     for (ScreenId id : loaded_.keys()) unload(id);

@@ -14,4 +14,6 @@ void PassTurn(GameState& gs) {
     gs.currentPlayer = static_cast<int16_t>(next);
 }
 
-bool IsInGame(const GameState& gs, int slot) { return slot >= 0 && slot < slotsTakingPart(gs); }
+bool IsInGame(const GameState& gs, int slot) {
+    return slot >= 0 && slot < slotsTakingPart(gs);
+}

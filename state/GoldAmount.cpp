@@ -5,8 +5,7 @@
 #include <cmath>
 
 std::optional<int16_t> ParseGoldAmount(const QString& text) {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)$)"));
     const QString trimmed = text.trimmed();
     if (!number.match(trimmed).hasMatch()) return std::nullopt;
     QString plain = trimmed;

@@ -17,9 +17,13 @@ bool isWeapon(const QString& weapon) {
     return weapon == DAGGER || weapon == SWORD || weapon == AXE || weapon == SPEAR;
 }
 
-bool isShield(const QString& shield) { return shield == BLUE_SHIELD || shield == RED_SHIELD; }
+bool isShield(const QString& shield) {
+    return shield == BLUE_SHIELD || shield == RED_SHIELD;
+}
 
-bool isArmorCode(int code) { return code >= 0 && code < ARMOR_CODES; }
+bool isArmorCode(int code) {
+    return code >= 0 && code < ARMOR_CODES;
+}
 
 QString weaponPicture(const QString& weapon) {
     return weapon.isEmpty() ? QString() : weapon + QStringLiteral(".gif");
@@ -33,9 +37,13 @@ int weaponPower(const QString& weapon) {
     return 0;
 }
 
-QString armorName(int code) { return isArmorCode(code) ? kArmorNames[code] : QString(); }
+QString armorName(int code) {
+    return isArmorCode(code) ? kArmorNames[code] : QString();
+}
 
-QString armorPicture(int code) { return isArmorCode(code) ? kArmorPictures[code] : QString(); }
+QString armorPicture(int code) {
+    return isArmorCode(code) ? kArmorPictures[code] : QString();
+}
 
 QString shieldPicture(const QString& shield) {
     if (shield == BLUE_SHIELD) return QStringLiteral("plavistit.gif");

@@ -5,7 +5,7 @@
 // The fixed vocabulary of equipment and treasure: stored values, names, pictures, descriptions.
 namespace Items {
 
-inline constexpr int ARMOR_CODES = 5;   // 0 "Odelo" (no armour) .. 4 "Plochanik"
+inline constexpr int ARMOR_CODES = 5;    // 0 "Odelo" (no armour) .. 4 "Plochanik"
 inline constexpr int REWARD_COUNT = 11;  // reward numbers 1..11
 inline constexpr int TREASURE_REWARD = 5;
 

@@ -23,8 +23,8 @@
 
 #include "platform/App.h"
 #include "platform/Context.h"
-#include "platform/DirList.h"
 #include "platform/Dialogs.h"
+#include "platform/DirList.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -105,7 +105,9 @@ public:
         for (out.events = 0; out.events < kEventCap; ++out.events) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (app_.quitCount > 0) {
-                if (!quitAllowed_) return broken(out, QStringLiteral("the program quit by itself: ") + lastAction_);
+                if (!quitAllowed_)
+                    return broken(out,
+                                  QStringLiteral("the program quit by itself: ") + lastAction_);
                 out.kind = wonOnce ? Outcome::Victory : Outcome::Quit;
                 return out;
             }
@@ -116,7 +118,8 @@ public:
                 out.kind = Outcome::Victory;
                 return out;
             }
-            if (!act()) return broken(out, QStringLiteral("stuck: nothing to press after ") + lastAction_);
+            if (!act())
+                return broken(out, QStringLiteral("stuck: nothing to press after ") + lastAction_);
         }
         out.kind = wonOnce ? Outcome::Victory : Outcome::Capped;
         return out;
@@ -141,15 +144,19 @@ private:
         int shown = 0;
         for (ScreenId id : kGameWindows) shown += screens_.isVisible(id) ? 1 : 0;
         if (shown != 1) return QStringLiteral("%1 game windows on show").arg(shown);
-        const bool inGame = !screens_.isVisible(ScreenId::Form2) && !screens_.isVisible(ScreenId::Kreiranje);
+        const bool inGame =
+            !screens_.isVisible(ScreenId::Form2) && !screens_.isVisible(ScreenId::Kreiranje);
         if (inGame && !IsInGame(gs_, gs_.currentPlayer))
             return QStringLiteral("slot %1 is to move but takes no part").arg(gs_.currentPlayer);
-        if (gs_.currentPlayer < 0 || gs_.currentPlayer > 3) return QStringLiteral("currentPlayer out of range");
+        if (gs_.currentPlayer < 0 || gs_.currentPlayer > 3)
+            return QStringLiteral("currentPlayer out of range");
         for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
             if (gs_.playerSquare[p] < 0 || gs_.playerSquare[p] >= GameState::BOARD_SQUARES)
                 return QStringLiteral("slot %1 on square %2").arg(p).arg(gs_.playerSquare[p]);
-            if (gs_.playerGold[p] < 0) return QStringLiteral("slot %1 has %2 gold").arg(p).arg(gs_.playerGold[p]);
-            if (!Items::isArmorCode(gs_.playerArmor[p])) return QStringLiteral("slot %1 armour %2").arg(p).arg(gs_.playerArmor[p]);
+            if (gs_.playerGold[p] < 0)
+                return QStringLiteral("slot %1 has %2 gold").arg(p).arg(gs_.playerGold[p]);
+            if (!Items::isArmorCode(gs_.playerArmor[p]))
+                return QStringLiteral("slot %1 armour %2").arg(p).arg(gs_.playerArmor[p]);
             if (!gs_.playerWeapon[p].isEmpty() && !Items::isWeapon(gs_.playerWeapon[p]))
                 return QStringLiteral("slot %1 weapon %2").arg(p).arg(gs_.playerWeapon[p]);
             if (!gs_.playerShield[p].isEmpty() && !Items::isShield(gs_.playerShield[p]))
@@ -171,7 +178,8 @@ private:
 
         // Now and then a window is closed through its frame.
         if (rng_() % 40 == 0) {
-            const bool quitting = window->screenId() == ScreenId::Form2 || window->screenId() == ScreenId::Form1;
+            const bool quitting =
+                window->screenId() == ScreenId::Form2 || window->screenId() == ScreenId::Form1;
             if (!quitting || rng_() % 10 == 0) {
                 lastAction_ = QStringLiteral("closed ") + name;
                 quitAllowed_ = quitting;
@@ -180,12 +188,15 @@ private:
             }
         }
 
-        // Typing: small amounts (so games end), sometimes junk, into the options; names at creation.
+        // Typing: small amounts (so games end), sometimes junk, into the options; names at
+        // creation.
         for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
             if (!field->isVisibleTo(window) || rng_() % 3 != 0) continue;
             if (window->screenId() == ScreenId::opcije) {
                 const int pick = static_cast<int>(rng_() % 10);
-                field->setText(pick < 7 ? QString::number(rng_() % 4) : pick < 9 ? oddText(rng_) : QStringLiteral("1e9"));
+                field->setText(pick < 7   ? QString::number(rng_() % 4)
+                               : pick < 9 ? oddText(rng_)
+                                          : QStringLiteral("1e9"));
             } else {
                 field->setText(oddText(rng_));
             }
@@ -211,7 +222,8 @@ private:
             return false;
         }
         QPushButton* pressed = buttons[rng_() % buttons.size()];
-        lastAction_ = name + QStringLiteral(": ") + (pressed->text().isEmpty() ? pressed->objectName() : pressed->text());
+        lastAction_ = name + QStringLiteral(": ") +
+                      (pressed->text().isEmpty() ? pressed->objectName() : pressed->text());
         quitAllowed_ = quits(pressed->text());
         pressed->click();
         return true;
@@ -278,7 +290,8 @@ int runBatch(const Options& opt, long first, long last, int fd) {
     // with missing or broken files the real sound service meets them.
     FakeSound fakeSound;
     SdlSound realSound;
-    Sound& sound = opt.assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
+    Sound& sound =
+        opt.assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
 
     for (long g = first; g < last; ++g) {
         const uint64_t seed = opt.seed + static_cast<uint64_t>(g);
@@ -301,19 +314,26 @@ int main(int argc, char* argv[]) {
     Options opt;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--games" && i + 1 < argc) opt.games = std::atol(argv[++i]);
-        else if (a == "--seed" && i + 1 < argc) opt.seed = std::strtoull(argv[++i], nullptr, 10);
-        else if (a == "--assets" && i + 1 < argc) opt.assets = QString::fromLatin1(argv[++i]);
-        else if (a == "--quiet") opt.quiet = true;
+        if (a == "--games" && i + 1 < argc)
+            opt.games = std::atol(argv[++i]);
+        else if (a == "--seed" && i + 1 < argc)
+            opt.seed = std::strtoull(argv[++i], nullptr, 10);
+        else if (a == "--assets" && i + 1 < argc)
+            opt.assets = QString::fromLatin1(argv[++i]);
+        else if (a == "--quiet")
+            opt.quiet = true;
         else {
-            std::fprintf(stderr, "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]\n");
+            std::fprintf(
+                stderr,
+                "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]\n");
             return 2;
         }
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (opt.assets != QStringLiteral("normal")) qputenv("SDL_AUDIODRIVER", "dummy");
 
-    long played = 0, events = 0, victories = 0, quits = 0, capped = 0, crashes = 0, breaks = 0, stuck = 0;
+    long played = 0, events = 0, victories = 0, quits = 0, capped = 0, crashes = 0, breaks = 0,
+         stuck = 0;
     long next = 0;
     while (next < opt.games) {
         const long last = std::min(opt.games, next + kBatch);
@@ -346,12 +366,18 @@ int main(int argc, char* argv[]) {
                 ++next;
                 events += n;
                 const std::string k = kind;
-                if (k == "victory") ++victories;
-                else if (k == "quit") ++quits;
-                else if (k == "capped") ++capped;
+                if (k == "victory")
+                    ++victories;
+                else if (k == "quit")
+                    ++quits;
+                else if (k == "capped")
+                    ++capped;
                 else {
                     const char* why = line + consumed;
-                    if (std::strncmp(why, "stuck", 5) == 0) ++stuck; else ++breaks;
+                    if (std::strncmp(why, "stuck", 5) == 0)
+                        ++stuck;
+                    else
+                        ++breaks;
                     std::printf("soak: game with seed %llu broke: %s", seed, why);
                 }
             }
@@ -366,9 +392,11 @@ int main(int argc, char* argv[]) {
             std::printf("soak: game with seed %llu crashed (status %d)\n", running, status);
         }
     }
-    std::printf("soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the event cap, "
-                "%ld crashes, %ld invariant breaks, %ld stuck\n",
-                qPrintable(opt.assets), played, events, victories, quits, capped, crashes, breaks, stuck);
-    std::printf("%ld passed, %ld failed\n", played - crashes - breaks - stuck, crashes + breaks + stuck);
+    std::printf(
+        "soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the event cap, "
+        "%ld crashes, %ld invariant breaks, %ld stuck\n",
+        qPrintable(opt.assets), played, events, victories, quits, capped, crashes, breaks, stuck);
+    std::printf("%ld passed, %ld failed\n", played - crashes - breaks - stuck,
+                crashes + breaks + stuck);
     return crashes + breaks + stuck == 0 ? 0 : 1;
 }

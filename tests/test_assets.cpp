@@ -67,7 +67,9 @@ Wav readWav(const QString& path) {
     return w;
 }
 
-QImage argb(const QString& name) { return QImage(find(name)).convertToFormat(QImage::Format_ARGB32); }
+QImage argb(const QString& name) {
+    return QImage(find(name)).convertToFormat(QImage::Format_ARGB32);
+}
 
 }  // namespace
 
@@ -84,14 +86,16 @@ private slots:
         for (const char* n : {"polje", "opasnost", "kovceg", "coin", "noarmor", "robe", "leather",
                               "chainmail", "plate"})
             add(QString("%1.gif").arg(n), {81, 121});
-        for (const char* n : {"dagger", "sword", "axe", "spear"}) add(QString("%1.gif").arg(n), {25, 113});
+        for (const char* n : {"dagger", "sword", "axe", "spear"})
+            add(QString("%1.gif").arg(n), {25, 113});
         for (const char* n : {"plavistit", "crvenistit"}) add(QString("%1.gif").arg(n), {52, 64});
         for (int i = 0; i < 14; ++i) add(QString("lik%1.gif").arg(i, 2, 10, QChar('0')), {57, 65});
         add("zlatnici.gif", {150, 150});
         add("oblacak.gif", {260, 150});
         add("oblacak1.gif", {260, 150});
         for (int i = 1; i <= 7; ++i) add(QString("ui/title-%1.png").arg(i), {120, 120});
-        for (const char* n : {"mishap-weapon", "mishap-armor", "mishap-dog", "mishap-money", "mishap-post"})
+        for (const char* n :
+             {"mishap-weapon", "mishap-armor", "mishap-dog", "mishap-money", "mishap-post"})
             add(QString("ui/%1.png").arg(n), {200, 200});
         add("ui/male.png", {180, 400});
         add("ui/female.png", {180, 400});
@@ -145,7 +149,8 @@ private slots:
         auto ink = [](const QImage& img, bool right) {
             int n = 0;
             for (int y = img.height() * 85 / 100; y < img.height(); ++y)
-                for (int x = right ? img.width() * 3 / 4 : 0; x < (right ? img.width() : img.width() / 4); ++x)
+                for (int x = right ? img.width() * 3 / 4 : 0;
+                     x < (right ? img.width() : img.width() / 4); ++x)
                     n += qAlpha(img.pixel(x, y)) != 0;
             return n;
         };
@@ -167,7 +172,8 @@ private slots:
         themes.prepend(QString());  // zvuk/ itself holds the default theme
         for (const QString& t : themes)
             for (const QString& s : kThemeSounds)
-                QVERIFY2(!find("zvuk/" + t + "/" + s).isEmpty(), qPrintable(t + "/" + s + " is missing"));
+                QVERIFY2(!find("zvuk/" + t + "/" + s).isEmpty(),
+                         qPrintable(t + "/" + s + " is missing"));
         for (const char* n : {"zvuk/masa.wav", "zvuk/royal.wav", "zvuk/american/coward.wav"})
             QVERIFY2(!find(n).isEmpty(), n);
     }
@@ -175,7 +181,8 @@ private slots:
     // 16-bit mono PCM with the plain header every back end plays, audible, within its length.
     void everySoundIsPlainPcm() {
         int count = 0;
-        QDirIterator it(find("zvuk"), {"*.wav", "*.WAV"}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(find("zvuk"), {"*.wav", "*.WAV"}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             const QString name = QFileInfo(path).fileName().toLower();
@@ -193,15 +200,18 @@ private slots:
     }
 
     void fontAndLicencesAreShipped() {
-        const QStringList fonts = QDir(find("fonts")).entryList({"ComicNeue*.otf", "ComicNeue*.ttf"});
+        const QStringList fonts =
+            QDir(find("fonts")).entryList({"ComicNeue*.otf", "ComicNeue*.ttf"});
         QVERIFY(!fonts.isEmpty());
         for (const QString& n : fonts) {
             QFile f(find("fonts/" + n));
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QByteArray magic = f.read(4);
-            QVERIFY(magic == "OTTO" || magic == QByteArray("\x00\x01\x00\x00", 4) || magic == "true");
+            QVERIFY(magic == "OTTO" || magic == QByteArray("\x00\x01\x00\x00", 4) ||
+                    magic == "true");
         }
-        for (const char* n : {"fonts/OFL.txt", "LICENSES.md", "ui/icon.svg"}) QVERIFY2(!find(n).isEmpty(), n);
+        for (const char* n : {"fonts/OFL.txt", "LICENSES.md", "ui/icon.svg"})
+            QVERIFY2(!find(n).isEmpty(), n);
     }
 };
 

@@ -28,7 +28,9 @@ private slots:
     }
 
     void corpusIsThere() {
-        QVERIFY(QDir(QStringLiteral(KAVGALIJA_TESTS_DIR "/fuzz/corpus")).entryList(QDir::Files).size() >= 5);
+        QVERIFY(QDir(QStringLiteral(KAVGALIJA_TESTS_DIR "/fuzz/corpus"))
+                    .entryList(QDir::Files)
+                    .size() >= 5);
     }
 };
 

@@ -104,7 +104,8 @@ private slots:
         QCOMPARE(a.accessibleDescription(), QStringLiteral("sword.png"));
         QCOMPARE(pictures.decodeCount(), 1);
 
-        pictures.load(&a, QStringLiteral("\\pozadine\\") + QStringLiteral("3") + QStringLiteral(".jpg"));
+        pictures.load(
+            &a, QStringLiteral("\\pozadine\\") + QStringLiteral("3") + QStringLiteral(".jpg"));
         QCOMPARE(a.fileName(), QStringLiteral("pozadine/3.jpg"));
         QVERIFY(!a.pixmap().isNull());
         QCOMPARE(pictures.decodeCount(), 2);

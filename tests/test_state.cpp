@@ -52,7 +52,8 @@ private slots:
         QCOMPARE(Items::armorName(4), QStringLiteral("Plochanik"));
         QCOMPARE(Items::armorPicture(3), QStringLiteral("chainmail.gif"));
         QVERIFY(Items::armorPicture(5).isEmpty());
-        QCOMPARE(Items::shieldPicture(QStringLiteral("plavi stit")), QStringLiteral("plavistit.gif"));
+        QCOMPARE(Items::shieldPicture(QStringLiteral("plavi stit")),
+                 QStringLiteral("plavistit.gif"));
         // Stored texts compare exactly: case and blanks matter.
         QVERIFY(Items::shieldPicture(QStringLiteral("Plavi stit")).isEmpty());
         QVERIFY(Items::shieldPicture(QStringLiteral("plavi  stit")).isEmpty());
@@ -62,9 +63,10 @@ private slots:
     }
 
     void rewardRows() {
-        const QString expectedPictures[] = {
-            "dagger.gif", "sword.gif",    "axe.gif",   "spear.gif",     "zlatnici.gif",  "robe.gif",
-            "leather.gif", "chainmail.gif", "plate.gif", "plavistit.gif", "crvenistit.gif"};
+        const QString expectedPictures[] = {"dagger.gif",    "sword.gif",     "axe.gif",
+                                            "spear.gif",     "zlatnici.gif",  "robe.gif",
+                                            "leather.gif",   "chainmail.gif", "plate.gif",
+                                            "plavistit.gif", "crvenistit.gif"};
         for (int n = 1; n <= Items::REWARD_COUNT; ++n) {
             const Items::Reward r = Items::reward(n);
             QCOMPARE(r.number, n);
@@ -74,7 +76,8 @@ private slots:
         QCOMPARE(Items::reward(7).armor, 2);
         QCOMPARE(Items::reward(11).shield, QStringLiteral("crveni stit"));
         QCOMPARE(Items::reward(5).kind, Items::RewardKind::Treasure);
-        QCOMPARE(Items::reward(6).description, QStringLiteral("Opusteno i lagano odelo za leto.Mantija..."));
+        QCOMPARE(Items::reward(6).description,
+                 QStringLiteral("Opusteno i lagano odelo za leto.Mantija..."));
         QCOMPARE(Items::reward(0).number, 0);
         QCOMPARE(Items::reward(12).number, 0);
     }

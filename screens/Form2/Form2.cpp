@@ -15,7 +15,8 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     setWindowTitle(QStringLiteral("KAVGALIJA!"));
     setFixedSize(720, 520);
     setStyleSheet(QStringLiteral(
-        "Form2 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3b2314, stop:1 #1c100a); }"
+        "Form2 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3b2314, stop:1 "
+        "#1c100a); }"
         "QLabel { color: #f6e7c1; }"
         "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
         " border-radius: 10px; padding: 4px; }"
@@ -31,7 +32,8 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
         ctx.pictures.load(Image[i], QStringLiteral("ui/title-%1.png").arg(i + 1));
     }
 
-    title = Ui::label(this, QStringLiteral("title"), QStringLiteral("KAVGALIJA!"), {0, 90, 720, 70});
+    title =
+        Ui::label(this, QStringLiteral("title"), QStringLiteral("KAVGALIJA!"), {0, 90, 720, 70});
     title->setAlignment(Qt::AlignCenter);
     title->setFont(Ui::gameFont(40, true));
     title->setStyleSheet(QStringLiteral("color: #ffd35a;"));
@@ -39,14 +41,18 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("DEMO"), {530, 128, 90, 24});
     Label1->setFont(Ui::gameFont(12, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setStyleSheet(QStringLiteral(
-        "color: #2b1a0e; background: #e05a3a; border-radius: 6px;"));
+    Label1->setStyleSheet(
+        QStringLiteral("color: #2b1a0e; background: #e05a3a; border-radius: 6px;"));
 
     const QFont buttons = Ui::gameFont(16, true);
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("START"), {260, 180, 200, 48});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("OPCIJE"), {260, 240, 200, 48});
-    Command4 = Ui::button(this, QStringLiteral("Command4"), QStringLiteral("AUTOR"), {260, 300, 200, 48});
-    Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("KRAJ"), {260, 360, 200, 48});
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("START"), {260, 180, 200, 48});
+    Command2 =
+        Ui::button(this, QStringLiteral("Command2"), QStringLiteral("OPCIJE"), {260, 240, 200, 48});
+    Command4 =
+        Ui::button(this, QStringLiteral("Command4"), QStringLiteral("AUTOR"), {260, 300, 200, 48});
+    Command3 =
+        Ui::button(this, QStringLiteral("Command3"), QStringLiteral("KRAJ"), {260, 360, 200, 48});
     for (QPushButton* b : {Command1, Command2, Command4, Command3}) {
         b->setFont(buttons);
         // Enter presses the focused button, as Space does.
@@ -81,10 +87,18 @@ void Form2::Command1_Click() {
     ctx.screens.hide(ScreenId::Form2);
 }
 
-void Form2::Command2_Click() { ctx.screens.show(ScreenId::opcije); }
+void Form2::Command2_Click() {
+    ctx.screens.show(ScreenId::opcije);
+}
 
-void Form2::Command3_Click() { ctx.app.quit(); }
+void Form2::Command3_Click() {
+    ctx.app.quit();
+}
 
-void Form2::Command4_Click() { ctx.screens.show(ScreenId::credits); }
+void Form2::Command4_Click() {
+    ctx.screens.show(ScreenId::credits);
+}
 
-void Form2::frameClosed() { Command3_Click(); }
+void Form2::frameClosed() {
+    Command3_Click();
+}

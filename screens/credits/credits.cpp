@@ -30,8 +30,9 @@ constexpr int kBodyOf[13] = {0, 2, 1, 7, 11, 9, 4, 5, 10, 12, 6, 8, 3};
 credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     setWindowTitle(QStringLiteral("O igri i autoru"));
     setFixedSize(Ui::twipsToPixels(11730), Ui::twipsToPixels(8970));
-    setStyleSheet(QStringLiteral(
-        "credits { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #20324a, stop:1 #0d1521); }"));
+    setStyleSheet(
+        QStringLiteral("credits { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
+                       "#20324a, stop:1 #0d1521); }"));
 
     // Thirteen figures in two bands, left and right of the text column.
     const int columnLeft = Ui::twipsToPixels(4680);
@@ -58,8 +59,10 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
         const QPoint at = spots[head];
         // The portrait covers the body's neck, as on the board.
         Image2[kBodyOf[head]]->move(at.x(), at.y() + 34);
-        Image1[head] = Ui::picture(this, QStringLiteral("Image1(%1)").arg(head), {at.x() + 10, at.y(), 50, 57});
-        ctx.pictures.load(Image1[head], QStringLiteral("\\lik%1.gif").arg(head, 2, 10, QLatin1Char('0')));
+        Image1[head] = Ui::picture(this, QStringLiteral("Image1(%1)").arg(head),
+                                   {at.x() + 10, at.y(), 50, 57});
+        ctx.pictures.load(Image1[head],
+                          QStringLiteral("\\lik%1.gif").arg(head, 2, 10, QLatin1Char('0')));
     }
 
     Image3 = Ui::picture(this, QStringLiteral("Image3"), {18, 436, 40, 156});

@@ -18,19 +18,23 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     setStyleSheet(QStringLiteral("opcije { background: #f3e6c4; } QLabel { color: #2b1a0e; }"));
     const QFont font = Ui::gameFont(12);
 
-    Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Kraj igre na"), {20, 28, 110, 28});
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Kraj igre na"),
+                       {20, 28, 110, 28});
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Kraj igre na"));
     Text1->setGeometry(134, 26, 110, 30);
-    Label2 = Ui::label(this, QStringLiteral("Label2"), QStringLiteral("zlatnika."), {252, 28, 100, 28});
+    Label2 =
+        Ui::label(this, QStringLiteral("Label2"), QStringLiteral("zlatnika."), {252, 28, 100, 28});
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Text1),
                        static_cast<QWidget*>(Label2)})
         w->setFont(font);
     Label1->setBuddy(Text1);
 
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Nastavi igru"), {20, 80, 160, 38});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Kraj igre"), {200, 80, 160, 38});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Nastavi igru"),
+                          {20, 80, 160, 38});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Kraj igre"),
+                          {200, 80, 160, 38});
     Command1->setDefault(true);
     // Enter presses the focused button, as Space does.
     Command1->setAutoDefault(true);
@@ -61,7 +65,9 @@ void opcije::Command1_Click() {
     ctx.screens.hide(ScreenId::opcije);
 }
 
-void opcije::Command2_Click() { ctx.app.quit(); }
+void opcije::Command2_Click() {
+    ctx.app.quit();
+}
 
 void opcije::frameClosed() {
     Text1->setText(QString::number(gs.goldToWin));

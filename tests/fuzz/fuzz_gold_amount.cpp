@@ -7,7 +7,8 @@
 #include "state/GoldAmount.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const auto amount = ParseGoldAmount(text);
     if (amount) {
         const auto again = ParseGoldAmount(QString::number(*amount));

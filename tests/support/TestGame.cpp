@@ -15,4 +15,6 @@ TestGame::~TestGame() {
     settle();
 }
 
-void TestGame::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void TestGame::settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
