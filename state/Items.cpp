@@ -52,83 +52,59 @@ QString shieldPicture(const QString& shield) {
 }
 
 Reward reward(int number) {
+    struct Row {
+        RewardKind kind;
+        const char* item;  // weapon or shield text
+        int armor;
+        const char* description;
+    };
+    static const Row rows[REWARD_COUNT] = {
+        {RewardKind::Weapon, "dagger", 0,
+         "Bodez je oruzje lopova.Lako se moze sakriti za pojas,ali je beskorisno protiv jacih "
+         "oklopa."},
+        {RewardKind::Weapon, "sword", 0,
+         "Mac je klasicno oruzje ratnika.Precizan i ostar dobar je za sve situacije u borbi."},
+        {RewardKind::Weapon, "axe", 0,
+         "Sekira je oruzje varvara.Ovo nemilosrdno oruzje probija i najjace oklope."},
+        {RewardKind::Weapon, "spear", 0,
+         "Ovo koplje su koristile falange hoplita u staroj grckoj.Posebno je ojacano za borbu sa "
+         "jakim protivnicima."},
+        {RewardKind::Treasure, "", 0,
+         "Nije sve u zlatu neki kazu...mada vecina toga jeste.Nasli ste blago!"},
+        {RewardKind::Armor, "", 1, "Opusteno i lagano odelo za leto.Mantija..."},
+        {RewardKind::Armor, "", 2, "Kozna jakna.Stiti od strela,ali slab otpor tezem cheliku."},
+        {RewardKind::Armor, "", 3,
+         "Napravljen od sitnih pletenih lanaca ovaj oklop je pravi otpor za sve."},
+        {RewardKind::Armor, "", 4,
+         "Najjaci od svih oklopa,ovaj oklop od celicnih plocha je najbolja stvar za vas!"},
+        {RewardKind::Shield, "plavi stit", 0,
+         "Ukoliko uspete da se odbranite plavim stitom,procicete bez ogrebotine!"},
+        {RewardKind::Shield, "crveni stit", 0,
+         "Crveni stit je duplo bolji od plavog stita!Vece sanse su da se odbranite!"},
+    };
+    if (number < 1 || number > REWARD_COUNT) return Reward{};
+    const Row& row = rows[number - 1];
     Reward r;
     r.number = number;
-    switch (number) {
-        case 1:
-            r.kind = RewardKind::Weapon;
-            r.weapon = DAGGER;
-            r.description = QStringLiteral(
-                "Bodez je oruzje lopova.Lako se moze sakriti za pojas,ali je beskorisno protiv "
-                "jacih oklopa.");
+    r.kind = row.kind;
+    r.description = QString::fromLatin1(row.description);
+    switch (row.kind) {
+        case RewardKind::Weapon:
+            r.weapon = QString::fromLatin1(row.item);
+            r.picture = weaponPicture(r.weapon);
             break;
-        case 2:
-            r.kind = RewardKind::Weapon;
-            r.weapon = SWORD;
-            r.description = QStringLiteral(
-                "Mac je klasicno oruzje ratnika.Precizan i ostar dobar je za sve situacije u "
-                "borbi.");
-            break;
-        case 3:
-            r.kind = RewardKind::Weapon;
-            r.weapon = AXE;
-            r.description = QStringLiteral(
-                "Sekira je oruzje varvara.Ovo nemilosrdno oruzje probija i najjace oklope.");
-            break;
-        case 4:
-            r.kind = RewardKind::Weapon;
-            r.weapon = SPEAR;
-            r.description = QStringLiteral(
-                "Ovo koplje su koristile falange hoplita u staroj grckoj.Posebno je ojacano za "
-                "borbu sa jakim protivnicima.");
-            break;
-        case 5:
-            r.kind = RewardKind::Treasure;
+        case RewardKind::Treasure:
             r.picture = QStringLiteral("zlatnici.gif");
-            r.description = QStringLiteral(
-                "Nije sve u zlatu neki kazu...mada vecina toga jeste.Nasli ste blago!");
             break;
-        case 6:
-            r.kind = RewardKind::Armor;
-            r.armor = 1;
-            r.description = QStringLiteral("Opusteno i lagano odelo za leto.Mantija...");
+        case RewardKind::Armor:
+            r.armor = row.armor;
+            r.picture = armorPicture(r.armor);
             break;
-        case 7:
-            r.kind = RewardKind::Armor;
-            r.armor = 2;
-            r.description =
-                QStringLiteral("Kozna jakna.Stiti od strela,ali slab otpor tezem cheliku.");
+        case RewardKind::Shield:
+            r.shield = QString::fromLatin1(row.item);
+            r.picture = shieldPicture(r.shield);
             break;
-        case 8:
-            r.kind = RewardKind::Armor;
-            r.armor = 3;
-            r.description = QStringLiteral(
-                "Napravljen od sitnih pletenih lanaca ovaj oklop je pravi otpor za sve.");
-            break;
-        case 9:
-            r.kind = RewardKind::Armor;
-            r.armor = 4;
-            r.description = QStringLiteral(
-                "Najjaci od svih oklopa,ovaj oklop od celicnih plocha je najbolja stvar za vas!");
-            break;
-        case 10:
-            r.kind = RewardKind::Shield;
-            r.shield = BLUE_SHIELD;
-            r.description = QStringLiteral(
-                "Ukoliko uspete da se odbranite plavim stitom,procicete bez ogrebotine!");
-            break;
-        case 11:
-            r.kind = RewardKind::Shield;
-            r.shield = RED_SHIELD;
-            r.description = QStringLiteral(
-                "Crveni stit je duplo bolji od plavog stita!Vece sanse su da se odbranite!");
-            break;
-        default:
-            return Reward{};
     }
-    if (r.kind == RewardKind::Weapon) r.picture = weaponPicture(r.weapon);
-    if (r.kind == RewardKind::Armor) r.picture = armorPicture(r.armor);
-    if (r.kind == RewardKind::Shield) r.picture = shieldPicture(r.shield);
     return r;
 }
 
