@@ -10,6 +10,13 @@
 
 namespace Ui {
 
+QString buttonStyle() {
+    return QStringLiteral(
+        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
+        " border-radius: 10px; padding: 4px; }"
+        "QPushButton:hover { background: #e0bb5e; }");
+}
+
 QFont gameFont(int pointSize, bool bold) {
     QFont font(QStringLiteral("Comic Sans MS"), pointSize);
     font.setBold(bold);

@@ -21,6 +21,9 @@ inline QRect twips(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
+// The game's golden buttons, as a style sheet for a screen to add to its own.
+QString buttonStyle();
+
 // The game's lettering: "Comic Sans MS", which the game maps to its own look-alike font.
 QFont gameFont(int pointSize, bool bold = false);
 

@@ -61,17 +61,17 @@ QPoint Form1::cellOf(int square) {
 Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(kWidth, kHeight);
-    setStyleSheet(QStringLiteral(
-        "Form1 { background: qradialgradient(cx:0.5, cy:0.5, radius:0.75, fx:0.5, fy:0.45,"
-        " stop:0 #2f7a4a, stop:0.7 #1d5834, stop:1 #123a22); }"
-        "QLabel { color: #f6e7c1; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 10px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"
-        "QPushButton#Command1 { background: transparent; border: 2px solid transparent; }"
-        "QPushButton#Command1:hover { background: rgba(255, 240, 200, 40); }"
-        "QPushButton#Command1:focus { border-color: #fff2c4; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "Form1 { background: qradialgradient(cx:0.5, cy:0.5, radius:0.75, fx:0.5, fy:0.45,"
+            " stop:0 #2f7a4a, stop:0.7 #1d5834, stop:1 #123a22); }"
+            "QLabel { color: #f6e7c1; }") +
+        Ui::buttonStyle() +
+        QStringLiteral(
+            "QPushButton:focus { border-color: #fff2c4; }"
+            "QPushButton#Command1 { background: transparent; border: 2px solid transparent; }"
+            "QPushButton#Command1:hover { background: rgba(255, 240, 200, 40); }"
+            "QPushButton#Command1:focus { border-color: #fff2c4; }"));
 
     // Tiles first, so every layer of every square lies above all tiles (portraits of the lower
     // squares stick out over the tile above them).

@@ -14,14 +14,12 @@
 Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     setWindowTitle(QStringLiteral("KAVGALIJA!"));
     setFixedSize(720, 520);
-    setStyleSheet(QStringLiteral(
-        "Form2 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3b2314, stop:1 "
-        "#1c100a); }"
-        "QLabel { color: #f6e7c1; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 10px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "Form2 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3b2314, stop:1 "
+            "#1c100a); }"
+            "QLabel { color: #f6e7c1; }") +
+        Ui::buttonStyle() + QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"));
 
     // Seven decorations around the title and the buttons.
     const QRect places[7] = {{40, 150, 120, 120},  {560, 150, 120, 120}, {40, 330, 120, 120},

@@ -24,18 +24,18 @@ QString portraitFile(int number) {
 Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     setWindowTitle(QStringLiteral("Kreiranje igraca"));
     setFixedSize(640, 500);
-    setStyleSheet(QStringLiteral(
-        "Kreiranje { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a2e1a, stop:1 "
-        "#24150c); }"
-        "QLabel, QRadioButton { color: #f6e7c1; }"
-        "QLineEdit { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430;"
-        " border-radius: 6px; padding: 2px 6px; }"
-        "QListWidget { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 8px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"
-        "QPushButton:disabled { background: #7d6a45; color: #4a3a22; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "Kreiranje { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a2e1a, "
+            "stop:1 "
+            "#24150c); }"
+            "QLabel, QRadioButton { color: #f6e7c1; }"
+            "QLineEdit { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430;"
+            " border-radius: 6px; padding: 2px 6px; }"
+            "QListWidget { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430; }") +
+        Ui::buttonStyle() +
+        QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"
+                       "QPushButton:disabled { background: #7d6a45; color: #4a3a22; }"));
     const QFont font = Ui::gameFont(14, true);
 
     Label1 =

@@ -38,14 +38,11 @@ Doll dollAt(int bodyLeft) {
 borba::borba(Context& c) : Screen(c, ScreenId::borba) {
     setWindowTitle(QStringLiteral("Borba"));
     setFixedSize(kWidth, kHeight);
-    setStyleSheet(QStringLiteral(
-        "borba { background: #2a1a10; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 10px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"
-        "QPushButton:disabled { background: rgba(70, 55, 40, 200); color: #b8a88a;"
-        " border-color: #4a3a28; }"));
+    setStyleSheet(
+        QStringLiteral("borba { background: #2a1a10; }") + Ui::buttonStyle() +
+        QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"
+                       "QPushButton:disabled { background: rgba(70, 55, 40, 200); color: #b8a88a;"
+                       " border-color: #4a3a28; }"));
 
     pozadina = Ui::picture(this, QStringLiteral("pozadina"), {0, 0, kWidth, kHeight});
 

@@ -14,14 +14,12 @@
 inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
     setWindowTitle(QStringLiteral("Inventar"));
     setFixedSize(540, 536);
-    setStyleSheet(QStringLiteral(
-        "inventar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3e6c4, stop:1 "
-        "#d9c293); }"
-        "QLabel { color: #2b1a0e; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 10px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "inventar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3e6c4, stop:1 "
+            "#d9c293); }"
+            "QLabel { color: #2b1a0e; }") +
+        Ui::buttonStyle() + QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"));
 
     // Back to front: the decoration, then the figure (body, head, weapon at its left, shield
     // at its right).

@@ -22,16 +22,14 @@ const QRect kMishapSlot(196, 24, 380, 160);
 opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
     setWindowTitle(QStringLiteral("OPASNOST!"));
     setFixedSize(600, 400);
-    setStyleSheet(QStringLiteral(
-        "opasnost { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #5a1616, stop:1 #2a0a0a); }"
-        "QFrame#panel { background: #3d1010; border: 2px solid #c9a24a; border-radius: 10px; }"
-        "QLabel#Label1 { color: #fbe9c6; background: rgba(0, 0, 0, 70);"
-        " border: 1px solid #8a3a2a; border-radius: 8px; padding: 8px 12px; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 10px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "opasnost { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+            " stop:0 #5a1616, stop:1 #2a0a0a); }"
+            "QFrame#panel { background: #3d1010; border: 2px solid #c9a24a; border-radius: 10px; }"
+            "QLabel#Label1 { color: #fbe9c6; background: rgba(0, 0, 0, 70);"
+            " border: 1px solid #8a3a2a; border-radius: 8px; padding: 8px 12px; }") +
+        Ui::buttonStyle() + QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"));
 
     Ui::panel(this, kPortraitSlot);
     Ui::panel(this, kMishapSlot);

@@ -15,14 +15,12 @@
 pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
     setWindowTitle(QStringLiteral("Jeeeee!"));
     setFixedSize(560, 640);
-    setStyleSheet(QStringLiteral(
-        "pobeda { background: qradialgradient(cx:0.5, cy:0.4, radius:0.8, fx:0.5, fy:0.35,"
-        " stop:0 #7a4a1c, stop:0.6 #4a2a12, stop:1 #24140a); }"
-        "QLabel { color: #ffd35a; }"
-        "QPushButton { background: #c9a24a; color: #2b1a0e; border: 2px solid #6b4a1c;"
-        " border-radius: 10px; padding: 4px; }"
-        "QPushButton:hover { background: #e0bb5e; }"
-        "QPushButton:focus { border-color: #fff2c4; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "pobeda { background: qradialgradient(cx:0.5, cy:0.4, radius:0.8, fx:0.5, fy:0.35,"
+            " stop:0 #7a4a1c, stop:0.6 #4a2a12, stop:1 #24140a); }"
+            "QLabel { color: #ffd35a; }") +
+        Ui::buttonStyle() + QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"));
 
     Label1 = new ElidedLabel(QStringLiteral("Label1"), this, {16, 14, 528, 50});
     Label1->setFont(Ui::gameFont(26, true));
