@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 #include "platform/App.h"
@@ -20,6 +21,19 @@ int main(int argc, char* argv[]) {
     // The game decides when it ends; a window closing never ends it by accident.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // --seed N replays the same dice every run (for tests driving the real program).
+    QCommandLineParser options;
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"), QStringLiteral("Fixed seed of the dice."), QStringLiteral("N"));
+    options.addOption(seedOption);
+    options.process(application);
+    std::optional<uint64_t> seed;
+    if (options.isSet(seedOption)) {
+        bool ok = false;
+        seed = options.value(seedOption).toULongLong(&ok);
+        if (!ok) options.showHelp(1);
+    }
+
     const QString appDir = FindAppDir();
     Ui::installGameFonts(appDir);
     QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
@@ -29,7 +43,7 @@ int main(int argc, char* argv[]) {
     Pictures pictures(appDir);
     QtDialogs dialogs;
     SdlSound sound;
-    StdRandom random;
+    StdRandom random(seed);
     QtApp app;
     Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};
     RegisterScreens(ctx);

@@ -18,7 +18,9 @@ void QtDialogs::message(const QString& prompt) {
     // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
     QDialog dialog;
+    dialog.setObjectName(QStringLiteral("messageBox"));
     dialog.setWindowTitle(kCaption);
+    dialog.setAccessibleDescription(prompt);
     dialog.setStyleSheet(QStringLiteral(
         "QDialog { background: #f6ecd2; }"
         "QTextEdit { background: transparent; color: #2b1a0e; border: none; }"
@@ -37,7 +39,7 @@ void QtDialogs::message(const QString& prompt) {
         return option;
     }());
     text->setPlainText(prompt);
-    text->setAccessibleName(prompt.left(200));
+    text->setAccessibleName(prompt);
     text->setFocusPolicy(Qt::NoFocus);
     constexpr int kTextWidth = 380;
     text->document()->setDefaultFont(text->font());
@@ -65,6 +67,7 @@ QString QtDialogs::input(const QString& prompt) {
     label->setWordWrap(true);
     auto* field = new QLineEdit(&dialog);
     field->setAccessibleName(prompt);
+    label->setBuddy(field);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -5,16 +5,19 @@
 PictureBox::PictureBox(const QString& designerName, QWidget* parent, bool stretch)
     : QWidget(parent), stretch_(stretch) {
     setObjectName(designerName);
-    setAccessibleName(designerName);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void PictureBox::setPicture(const QString& fileName, const QPixmap& pixmap) {
-    fileName_ = fileName;
     pixmap_ = pixmap;
     if (pixmap.isNull()) scaled_ = QPixmap();
-    setAccessibleDescription(fileName);
+    if (fileName != fileName_) setAccessibleName(QString());
+    fileName_ = fileName;
     update();
+}
+
+void PictureBox::setMeaning(const QString& meaning) {
+    setAccessibleName(meaning);
 }
 
 void PictureBox::clear() {

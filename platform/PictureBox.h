@@ -4,8 +4,9 @@
 #include <QString>
 #include <QWidget>
 
-// A picture element of a screen. It remembers which file it shows, so tests and screen readers
-// can tell; an element that shows nothing is simply blank.
+// A picture element of a screen. It remembers which file it shows, for tests; what a screen reader
+// hears is its meaning in words, set by the screen. An element that shows nothing is simply blank,
+// and a blank element or one without a meaning (a decoration) is left out of what it reads.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +15,12 @@ public:
 
     void setPicture(const QString& fileName, const QPixmap& pixmap);
     void clear();
+
+    // What the picture shows, in words ("Portret: Ana", "Polje 7: kovceg"). A new picture drops
+    // the old meaning, so a screen that loads a picture says what it is again.
+    void setMeaning(const QString& meaning);
+    // Read by a screen reader only when it shows something that has a meaning.
+    bool spoken() const { return !fileName_.isEmpty() && !accessibleName().isEmpty(); }
 
     // The file shown, as the game named it ("sword.gif", "pozadine/3.jpg"); empty when blank.
     QString fileName() const { return fileName_; }

@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 
+#include "Accessibility.h"
 #include "App.h"
 #include "Screens.h"
 
 Screen::Screen(Context& context, ScreenId id) : ctx(context), gs(context.gs), id_(id) {
     setObjectName(screenName(id));
-    setAccessibleName(screenName(id));
+    // No accessible name of its own: a window is announced by its title, as a player reads it.
+    Accessibility::install();
 }
 
 void Screen::frameClosed() {

@@ -35,6 +35,11 @@ QPushButton* button(QWidget* parent, const QString& designerName, const QString&
 PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& geometry,
                     bool stretch = true);
 
+// What a player's portrait says to a screen reader.
+inline QString portraitOf(const QString& player) {
+    return QStringLiteral("Portret: ") + player;
+}
+
 // Shows the element's picture in its own proportions, centred in the slot; a blank one keeps it.
 void fitInto(PictureBox* box, const QRect& slot);
 // A framed panel (object name "panel", for style sheets) a little larger than the slot.

@@ -108,4 +108,18 @@ Reward reward(int number) {
     return r;
 }
 
+QString rewardName(const Reward& reward) {
+    switch (reward.kind) {
+        case RewardKind::Weapon:
+            return reward.weapon;
+        case RewardKind::Armor:
+            return armorName(reward.armor);
+        case RewardKind::Shield:
+            return reward.shield;
+        case RewardKind::Treasure:
+            break;
+    }
+    return QStringLiteral("blago");
+}
+
 }  // namespace Items

@@ -46,5 +46,7 @@ struct Reward {
 
 // Reward row 1..11; a default Reward (number 0) for any other number.
 Reward reward(int number);
+// What the reward's picture shows, in words: the item's catalogue name, "blago" for treasure.
+QString rewardName(const Reward& reward);
 
 }  // namespace Items

@@ -168,6 +168,34 @@ void Form1::redraw() {
         if (IsInGame(gs, k) && !gs.playerWeapon[k].isEmpty())
             ctx.pictures.load(Image4[gs.playerSquare[k]], Items::weaponPicture(gs.playerWeapon[k]));
     }
+    describe();
+}
+
+// What the ring says to a screen reader: each square by number and kind and who stands there;
+// the pictures on a square as what they show, for the player whose picture is on top.
+void Form1::describe() {
+    QString standing[N];
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        if (!IsInGame(gs, k)) continue;
+        const int s = gs.playerSquare[k];
+        standing[s] += QStringLiteral(", ") + gs.playerName[k];
+        Image2[s]->setMeaning(Ui::portraitOf(gs.playerName[k]));
+        if (!gs.playerWeapon[k].isEmpty()) Image4[s]->setMeaning(gs.playerWeapon[k]);
+        if (Items::isShield(gs.playerShield[k])) Image7[s]->setMeaning(gs.playerShield[k]);
+    }
+    for (int j = 0; j < N; ++j) {
+        QString kind = gs.squareKind[j];
+        if (kind.isEmpty() || kind == QLatin1String("polje"))
+            kind = QStringLiteral("polje");
+        else if (kind == QLatin1String("nagrada"))
+            kind = QStringLiteral("kovceg");
+        else if (kind == QLatin1String("coin"))
+            kind = QStringLiteral("zlatnik");
+        Image1[j]->setMeaning(QStringLiteral("Polje %1: %2").arg(j + 1).arg(kind) + standing[j]);
+    }
+    // The mover, for whoever comes back to the die after a box has closed.
+    Command1->setAccessibleDescription(QStringLiteral("Na potezu: ") +
+                                       gs.playerName[gs.currentPlayer]);
 }
 
 void Form1::Form_Load() {

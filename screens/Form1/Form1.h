@@ -51,4 +51,5 @@ protected:
 private:
     void generate();
     void redraw();
+    void describe();
 };

@@ -134,6 +134,7 @@ void Kreiranje::Form_Load() {
     Label2->setText(QString::number(slot + 1));
     gs.playerPortrait[slot] = portraitFile(portrait);
     ctx.pictures.load(Image2, gs.playerPortrait[slot]);
+    Image2->setMeaning(QStringLiteral("Portret %1 od %2").arg(portrait + 1).arg(kLastPortrait + 1));
 }
 
 void Kreiranje::Command1_Click() {

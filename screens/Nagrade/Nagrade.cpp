@@ -72,6 +72,7 @@ void Nagrade::Form_Load() {
         Image1->clear();
     } else {
         ctx.pictures.load(Image1, gs.playerPortrait[p]);
+        Image1->setMeaning(Ui::portraitOf(gs.playerName[p]));
     }
     Ui::fitInto(Image1, kPortraitSlot);
 
@@ -79,6 +80,7 @@ void Nagrade::Form_Load() {
     const Items::Reward r = Items::reward(reward_);
     Label1->setText(r.description);
     ctx.pictures.load(Image3, QStringLiteral("\\") + r.picture);
+    Image3->setMeaning(Items::rewardName(r));
     Ui::fitInto(Image3, kRewardSlot);
 }
 

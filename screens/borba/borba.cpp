@@ -162,23 +162,35 @@ void borba::Form_Load() {
         if (Items::isWeapon(gs.playerWeapon[p]))
             gs.playerWeaponPower[p] = Items::weaponPower(gs.playerWeapon[p]);
     }
-    if (Items::isArmorCode(gs.playerArmor[rightFighter]))
+    if (Items::isArmorCode(gs.playerArmor[rightFighter])) {
         ctx.pictures.load(Image2, Items::armorPicture(gs.playerArmor[rightFighter]));
-    if (Items::isArmorCode(gs.playerArmor[leftFighter]))
+        Image2->setMeaning(Items::armorName(gs.playerArmor[rightFighter]));
+    }
+    if (Items::isArmorCode(gs.playerArmor[leftFighter])) {
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[leftFighter]));
+        Image1->setMeaning(Items::armorName(gs.playerArmor[leftFighter]));
+    }
     ctx.pictures.load(Image3, gs.playerPortrait[leftFighter]);
+    Image3->setMeaning(Ui::portraitOf(gs.playerName[leftFighter]));
     ctx.pictures.load(Image4, gs.playerPortrait[rightFighter]);
+    Image4->setMeaning(Ui::portraitOf(gs.playerName[rightFighter]));
     // Without a weapon the element keeps whatever it shows.
-    if (!gs.playerWeapon[leftFighter].isEmpty())
+    if (!gs.playerWeapon[leftFighter].isEmpty()) {
         ctx.pictures.load(Image5, gs.playerWeapon[leftFighter] + QStringLiteral(".gif"));
-    if (!gs.playerWeapon[rightFighter].isEmpty())
+        Image5->setMeaning(gs.playerWeapon[leftFighter]);
+    }
+    if (!gs.playerWeapon[rightFighter].isEmpty()) {
         ctx.pictures.load(Image6, gs.playerWeapon[rightFighter] + QStringLiteral(".gif"));
+        Image6->setMeaning(gs.playerWeapon[rightFighter]);
+    }
     const auto shieldPicture = [](const QString& shield) {
         const QString file = Items::shieldPicture(shield);
         return file.isEmpty() ? QStringLiteral("providno.gif") : file;
     };
     ctx.pictures.load(Image7, shieldPicture(gs.playerShield[leftFighter]));
     ctx.pictures.load(Image8, shieldPicture(gs.playerShield[rightFighter]));
+    Image7->setMeaning(gs.playerShield[leftFighter]);
+    Image8->setMeaning(gs.playerShield[rightFighter]);
     Label5->setText(gs.playerName[leftFighter]);
     Label6->setText(gs.playerName[rightFighter]);
     Label2->setText(QString::number(gs.playerHealth[leftFighter]));

@@ -55,7 +55,8 @@ inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setFont(Ui::gameFont(24, true));
     Label8->setStyleSheet(QStringLiteral("color: #8a5a00;"));
-    Label8->setAccessibleName(QStringLiteral("Zlatnici"));
+    // The figure is read as it stands; what it counts is said beside it.
+    Label8->setAccessibleDescription(QStringLiteral("Zlatnici"));
 
     Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"),
                           Ui::twips(3600, 6840, 1335, 975));
@@ -69,14 +70,21 @@ void inventar::Form_Load() {
     const int p = gs.currentPlayer;
     Label1->setText(gs.playerName[p]);
     Label8->setText(QString::number(gs.playerGold[p]));
-    if (Items::isArmorCode(gs.playerArmor[p]))
+    if (Items::isArmorCode(gs.playerArmor[p])) {
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
-    if (!gs.playerWeapon[p].isEmpty())
+        Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
+    }
+    if (!gs.playerWeapon[p].isEmpty()) {
         ctx.pictures.load(Image5, Items::weaponPicture(gs.playerWeapon[p]));
-    if (Items::isShield(gs.playerShield[p]))
+        Image5->setMeaning(gs.playerWeapon[p]);
+    }
+    if (Items::isShield(gs.playerShield[p])) {
         ctx.pictures.load(Image7, Items::shieldPicture(gs.playerShield[p]));
+        Image7->setMeaning(gs.playerShield[p]);
+    }
     Label6->setText(Items::armorName(gs.playerArmor[p]));
     ctx.pictures.load(Image3, gs.playerPortrait[p]);
+    Image3->setMeaning(Ui::portraitOf(gs.playerName[p]));
     Label5->setText(gs.playerWeapon[p]);
     Label7->setText(gs.playerShield[p]);
 }

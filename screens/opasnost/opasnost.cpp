@@ -77,6 +77,7 @@ void opasnost::Form_Load() {
         Image2->clear();
     } else {
         ctx.pictures.load(Image2, gs.playerPortrait[p]);
+        Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
     }
     Ui::fitInto(Image2, kPortraitSlot);
 

@@ -51,11 +51,16 @@ pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
 void pobeda::Form_Load() {
     const int p = gs.currentPlayer;
     Label1->setText(gs.playerName[p]);
-    if (Items::isArmorCode(gs.playerArmor[p]))
+    if (Items::isArmorCode(gs.playerArmor[p])) {
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
+        Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
+    }
     ctx.pictures.load(Image2, gs.playerPortrait[p]);
-    if (!gs.playerWeapon[p].isEmpty())
+    Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
+    if (!gs.playerWeapon[p].isEmpty()) {
         ctx.pictures.load(Image5, Items::weaponPicture(gs.playerWeapon[p]));
+        Image5->setMeaning(gs.playerWeapon[p]);
+    }
     ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\masa.wav"), Sound::Mode::Sync);
     ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\royal.wav"), Sound::Mode::Async);
     ctx.screens.unload(ScreenId::Form1);
