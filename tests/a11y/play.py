@@ -1,0 +1,220 @@
+#!/usr/bin/python3
+"""Plays a seeded two-player game through the accessibility bus alone, as a screen reader would:
+windows found by their titles, buttons pressed by their names, every message box read. Meets a
+reward, a danger and a fight, checks the inventory's gold against what the messages said, quits.
+
+Usage: play.py GAME SEED (inside a D-Bus session with an accessibility bus and an X display)."""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+GAME, SEED = sys.argv[1], sys.argv[2]
+heard = []  # everything read aloud, for the report on failure
+renamed = []  # (window title, new name) of every label that changed its text
+
+
+VERBOSE = bool(os.environ.get("A11Y_VERBOSE"))  # the whole log, not only its end on failure
+
+
+def fail(why):
+    print("FAIL:", why)
+    print("\n".join(heard if VERBOSE else heard[-40:]))
+    sys.exit(1)
+
+
+def pump():
+    while GLib.MainContext.default().iteration(False):
+        pass
+
+
+def wait(what, condition, seconds=10):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump()
+        found = condition()
+        if found:
+            return found
+        time.sleep(0.03)
+    fail("waited in vain for " + what)
+
+
+def game():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app and app.name == "kavgalija":
+            return app
+    return None
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def windows():
+    app = game()
+    found = [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
+    return [w for w in found if w and showing(w)]
+
+
+def window(title, role="frame"):
+    for w in windows():
+        if w.name == title and w.getRoleName() == role:
+            return w
+    return None
+
+
+def descendants(node):
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child:
+            yield child
+            yield from descendants(child)
+
+
+def find(node, role, name=None, enabled=False):
+    for child in descendants(node):
+        if child.getRoleName() != role or (name is not None and child.name != name):
+            continue
+        if enabled and not child.getState().contains(pyatspi.STATE_ENABLED):
+            continue
+        return child
+    fail(f"no {role} {name!r} in {node.name!r}")
+
+
+def press(node, name):
+    button = find(node, "push button", name, enabled=True)
+    heard.append(f"  {time.monotonic() - started:6.2f} [{node.name}] press {name}")
+    button.queryAction().doAction(0)
+
+
+def type_into(field, text):
+    field.queryEditableText().setTextContents(text)
+
+
+def labels(node):
+    return [c.name for c in descendants(node) if c.getRoleName() == "label"]
+
+
+def on_rename(event):
+    try:
+        if event.source.getRoleName() == "label":
+            top = event.source
+            while top.parent and top.parent.getRoleName() != "application":
+                top = top.parent
+            renamed.append((top.name, event.source.name))
+    except Exception:  # the label may be gone with its window
+        pass
+
+
+pyatspi.Registry.registerEventListener(on_rename, "object:property-change:accessible-name")
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy")
+started = time.monotonic()
+process = subprocess.Popen([GAME, "--seed", SEED], env=env)
+
+try:
+    title = wait("the title window", lambda: window("KAVGALIJA!"), 30)
+    press(title, "START")
+    make = wait("the creation window", lambda: window("Kreiranje igraca"))
+    names = ["Ana", "Bora"]
+    type_into(find(make, "text", "Ime"), names[0])
+    press(make, "SLEDECI")
+    wait("the second player's slot", lambda: "2" in labels(make))
+    type_into(find(make, "text", "Ime"), names[1])
+    press(make, "START")
+
+    gold = {name: 0 for name in names}  # what the messages said each one holds
+    met = set()
+    checked = 0
+    for turn in range(80):
+        board = wait("the board", lambda: window("Form1"))
+        turn_labels = labels(board)
+        mover = turn_labels[turn_labels.index("Na potezu:") + 1]
+        heard.append(f"turn {turn}: {mover}")
+
+        press(board, "Inventar")
+        pack = wait("the inventory", lambda: window("Inventar"))
+        figure = next(c for c in descendants(pack) if c.description == "Zlatnici")
+        if int(figure.name) != gold[mover]:
+            fail(f"{mover} holds {figure.name} in the inventory, the messages said {gold[mover]}")
+        checked += 1
+        press(pack, "OK")
+        wait("the inventory to close", lambda: not window("Inventar"))
+
+        if met >= {"reward", "danger", "fight"} and checked > turn // 2 + 1:
+            break
+        press(board, "Baci kocku")
+        # The die's box comes first; then whatever the square holds, until the board is idle.
+        box = wait("the die's box", lambda: window("KAVGALIJA!", "alert"))
+        if not re.fullmatch(r"[1-6]", box.description):
+            fail(f"the die said {box.description!r}")
+        idle = 0
+        while idle < 8:
+            time.sleep(0.04)
+            pump()
+            if box := window("KAVGALIJA!", "alert"):
+                said = box.description
+                heard.append("  box: " + said)
+                if said == "Nasli ste jedan zlatnik!":
+                    gold[mover] += 1
+                elif m := re.fullmatch(r"(.+) dobija (\d+) zlatnika\.", said):
+                    loser = next(n for n in names if n != m.group(1))
+                    gold[m.group(1)] += int(m.group(2))
+                    gold[loser] = 0
+                press(box, "OK")
+                wait("the box to close", lambda: box not in windows(), 5)
+                idle = 0
+            elif ask := window("KAVGALIJA!", "dialog"):
+                heard.append("  asked: " + find(ask, "label").name)
+                type_into(find(ask, "text"), "ne")
+                press(ask, "OK")
+                wait("the question to close", lambda: ask not in windows(), 5)
+                idle = 0
+            elif reward := window("Nagrada!"):
+                met.add("reward")
+                text = max(labels(reward), key=len)
+                heard.append("  reward: " + text)
+                # Treasure gold is not told, so the treasure is left where it lies.
+                press(reward, "Ostavi" if "blago" in text else "Uzmi")
+                wait("the reward to close", lambda: not window("Nagrada!"), 5)
+                idle = 0
+            elif danger := window("OPASNOST!"):
+                met.add("danger")
+                text = max(labels(danger), key=len)
+                heard.append("  danger: " + text)
+                if m := re.search(r"ukrao (-?\d+) zlatnika", text):
+                    gold[mover] -= int(m.group(1))
+                press(danger, "OK")
+                wait("the danger to close", lambda: not window("OPASNOST!"), 5)
+                idle = 0
+            elif fight := window("Borba"):
+                met.add("fight")
+                # Blows until a health figure has been announced, then the mover's retreat.
+                hurt = any(t == "Borba" and n.isdigit() and int(n) < 10 for t, n in renamed)
+                press(fight, "Povlacenje" if hurt else "Udri")
+                time.sleep(0.3)  # a pressed button clicks a moment later, as a mouse would
+                idle = 0
+            elif window("Jeeeee!"):
+                fail("nobody should win this soon")
+            else:
+                idle += 1
+    else:
+        fail(f"eighty turns met only {sorted(met)}")
+
+    if not any(title == "Borba" and n.isdigit() and int(n) < 10 for title, n in renamed):
+        fail("the fight's health labels never announced a change")
+    press(board, "Opcije")
+    press(wait("the options", lambda: window("Opcije")), "Kraj igre")
+    if process.wait(timeout=10) != 0:
+        fail("the game did not end cleanly")
+    if VERBOSE:
+        print("\n".join(heard))
+    print(f"played {turn} turns in {time.monotonic() - started:.0f} s, met {sorted(met)}, checked the gold {checked} times")
+finally:
+    if process.poll() is None:
+        process.kill()
