@@ -16,8 +16,6 @@ from gi.repository import GLib
 GAME, SEED = sys.argv[1], sys.argv[2]
 heard = []  # everything read aloud, for the report on failure
 renamed = []  # (window title, new name) of every label that changed its text
-
-
 VERBOSE = bool(os.environ.get("A11Y_VERBOSE"))  # the whole log, not only its end on failure
 
 
