@@ -7,6 +7,7 @@
 // Each game's dice come from the real generator seeded with seed + game number, so a failing game
 // replays with --seed <printed seed> --games 1. Games run in child processes, so a crash is
 // counted (with its seed) instead of ending the run.
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <string>
 
@@ -270,8 +270,16 @@ struct Options {
     bool quiet = false;
 };
 
-// Plays games first..last in this process, reporting each on the pipe.
-int runBatch(const Options& opt, long first, long last, int fd) {
+// What the batches have done, in memory shared with the parent, so that a child's crash still
+// tells which game it was playing.
+struct Tally {
+    long done = 0, events = 0, victories = 0, quits = 0, capped = 0, broken = 0, stuck = 0;
+    uint64_t running = 0;
+    bool open = false;
+};
+
+// Plays games first..last in this process.
+int runBatch(const Options& opt, long first, long last, Tally& tally) {
     int argc = 1;
     char name[] = "soak";
     char* argv[] = {name, nullptr};
@@ -294,16 +302,26 @@ int runBatch(const Options& opt, long first, long last, int fd) {
         opt.assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
 
     for (long g = first; g < last; ++g) {
-        const uint64_t seed = opt.seed + static_cast<uint64_t>(g);
-        dprintf(fd, "start %llu\n", static_cast<unsigned long long>(seed));
+        tally.running = opt.seed + static_cast<uint64_t>(g);
+        tally.open = true;
         Outcome out;
         {
-            Bot bot(seed, appDir, sound);
+            Bot bot(tally.running, appDir, sound);
             out = bot.play();
         }
-        const char* kind[] = {"victory", "quit", "capped", "broken"};
-        dprintf(fd, "end %llu %s %ld %s\n", static_cast<unsigned long long>(seed), kind[out.kind],
-                out.events, qPrintable(out.why.simplified()));
+        tally.events += out.events;
+        long* counts[] = {&tally.victories, &tally.quits, &tally.capped,
+                          out.why.startsWith(QStringLiteral("stuck")) ? &tally.stuck
+                                                                      : &tally.broken};
+        ++*counts[out.kind];
+        if (out.kind == Outcome::Broken) {
+            std::printf("soak: game with seed %llu broke: %s\n",
+                        static_cast<unsigned long long>(tally.running),
+                        qPrintable(out.why.simplified()));
+            std::fflush(stdout);
+        }
+        ++tally.done;
+        tally.open = false;
     }
     return 0;
 }
@@ -314,11 +332,12 @@ int main(int argc, char* argv[]) {
     Options opt;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--games" && i + 1 < argc)
+        const bool valued = i + 1 < argc;
+        if (a == "--games" && valued)
             opt.games = std::atol(argv[++i]);
-        else if (a == "--seed" && i + 1 < argc)
+        else if (a == "--seed" && valued)
             opt.seed = std::strtoull(argv[++i], nullptr, 10);
-        else if (a == "--assets" && i + 1 < argc)
+        else if (a == "--assets" && valued)
             opt.assets = QString::fromLatin1(argv[++i]);
         else if (a == "--quiet")
             opt.quiet = true;
@@ -332,71 +351,35 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (opt.assets != QStringLiteral("normal")) qputenv("SDL_AUDIODRIVER", "dummy");
 
-    long played = 0, events = 0, victories = 0, quits = 0, capped = 0, crashes = 0, breaks = 0,
-         stuck = 0;
-    long next = 0;
-    while (next < opt.games) {
-        const long last = std::min(opt.games, next + kBatch);
-        int fds[2];
-        if (pipe(fds) != 0) return 2;
+    void* shared =
+        mmap(nullptr, sizeof(Tally), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) return 2;
+    Tally& tally = *new (shared) Tally;
+    long crashes = 0;
+    while (tally.done + crashes < opt.games) {
+        const long first = tally.done + crashes;
         std::fflush(stdout);
         const pid_t child = fork();
         if (child == 0) {
-            close(fds[0]);
             // Qt's own chatter (missing pictures and the like) is not what the soak reports.
             if (opt.quiet) std::freopen("/dev/null", "w", stderr);
-            _exit(runBatch(opt, next, last, fds[1]));
+            _exit(runBatch(opt, first, std::min(opt.games, first + kBatch), tally));
         }
-        close(fds[1]);
-        FILE* in = fdopen(fds[0], "r");
-        char line[4096];
-        unsigned long long running = 0;
-        bool open = false;
-        while (std::fgets(line, sizeof line, in) != nullptr) {
-            unsigned long long seed = 0;
-            char kind[32] = {};
-            long n = 0;
-            int consumed = 0;
-            if (std::sscanf(line, "start %llu", &seed) == 1) {
-                running = seed;
-                open = true;
-            } else if (std::sscanf(line, "end %llu %31s %ld %n", &seed, kind, &n, &consumed) >= 3) {
-                open = false;
-                ++played;
-                ++next;
-                events += n;
-                const std::string k = kind;
-                if (k == "victory")
-                    ++victories;
-                else if (k == "quit")
-                    ++quits;
-                else if (k == "capped")
-                    ++capped;
-                else {
-                    const char* why = line + consumed;
-                    if (std::strncmp(why, "stuck", 5) == 0)
-                        ++stuck;
-                    else
-                        ++breaks;
-                    std::printf("soak: game with seed %llu broke: %s", seed, why);
-                }
-            }
-        }
-        std::fclose(in);
         int status = 0;
         waitpid(child, &status, 0);
-        if (open || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        if (tally.open || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             ++crashes;
-            ++played;
-            ++next;
-            std::printf("soak: game with seed %llu crashed (status %d)\n", running, status);
+            tally.open = false;
+            std::printf("soak: game with seed %llu crashed (status %d)\n",
+                        static_cast<unsigned long long>(tally.running), status);
         }
     }
+    const long failed = crashes + tally.broken + tally.stuck;
     std::printf(
         "soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the event cap, "
         "%ld crashes, %ld invariant breaks, %ld stuck\n",
-        qPrintable(opt.assets), played, events, victories, quits, capped, crashes, breaks, stuck);
-    std::printf("%ld passed, %ld failed\n", played - crashes - breaks - stuck,
-                crashes + breaks + stuck);
-    return crashes + breaks + stuck == 0 ? 0 : 1;
+        qPrintable(opt.assets), tally.done + crashes, tally.events, tally.victories, tally.quits,
+        tally.capped, crashes, tally.broken, tally.stuck);
+    std::printf("%ld passed, %ld failed\n", tally.done + crashes - failed, failed);
+    return failed == 0 ? 0 : 1;
 }
