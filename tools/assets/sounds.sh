@@ -51,54 +51,116 @@ tada() { # out base-frequency
 }
 
 # ---------------------------------------------------------------- voice themes
-# theme NAME VOICE ESPEAKOPTS SOXEFFECTS... ; lines come from the table below
+# level: every spoken line is brought to the same loudness (RMS) and held
+# under the peak by a limiter, so themes sit together in a duel
+TARGET_RMS=-17
+level() { # IN OUT MAXSECONDS
+  "${SOX[@]}" "$1" "${FMT[@]}" "$T/l.wav" silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
+  local len cap rms g
+  len=$(soxi -D "$T/l.wav")
+  cap=$(awk -v l="$len" -v m="$3" 'BEGIN{print (l>m-0.02)?m-0.02:l}')
+  "${SOX[@]}" "$T/l.wav" "${FMT[@]}" "$T/l2.wav" trim 0 "$cap" fade t 0.01 "$cap" 0.05
+  rms=$("${SOX[@]}" "$T/l2.wav" -n stats 2>&1 | awk '/^RMS lev dB/{print $4}')
+  g=$(awk -v r="$rms" -v t="$TARGET_RMS" 'BEGIN{printf "%.2f", t-r+1.5}')
+  "${SOX[@]}" "$T/l2.wav" "${FMT[@]}" "$2" gain -l "$g" gain -1.5
+}
+
+# fest VOICE "TEXT" OUT MAX [SOX EFFECTS...]: one line from festival
+fest() {
+  local voice="$1" text="$2" out="$3" max="$4"; shift 4
+  printf '%s' "$text" | iconv -f utf-8 -t iso-8859-2 >"$T/t.txt"
+  text2wave -eval "(voice_$voice)" -o "$T/v.wav" "$T/t.txt" 2>/dev/null
+  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" "$@"
+  level "$T/v2.wav" "$out" "$max"
+}
+
+# theme NAME VOICE TABLE BASEFX; each line is "text|sox effects of that line"
 theme() {
-  local name="$1" voice="$2" opts="$3" fx="$4"
+  local name="$1" voice="$2" base="$4"
   local d="$OUT/$name"
   mkdir -p "$d"
-  local -n L="$5"
-  local k
-  for k in watchthis excellent ohdear laugh boring missed ouch ow1 ow2 illgetyou YOULLREGRETTHAT stupid coward; do
+  local -n L="$3"
+  local k text fx
+  for k in watchthis excellent ohdear laugh boring missed ouch ow1 ow2 illgetyou YOULLREGRETTHAT stupid coward victory; do
+    text="${L[$k]%%|*}"; fx="${L[$k]#*|}"
     # shellcheck disable=SC2086
-    say "$voice" "$opts" "${L[$k]}" "$d/$k.wav" 2 $fx
+    fest "$voice" "$text" "$T/$k.wav" 2 $fx $base
+    if [ "$k" = victory ]; then
+      # the shout over a short brass flourish
+      tada "${L[_tada]}" "$T/tada.wav"
+      "${SOX[@]}" -m -v 1 "$T/victory.wav" -v 0.35 "$T/tada.wav" "${FMT[@]}" "$T/vic.wav"
+      level "$T/vic.wav" "$d/victory.wav" 2
+    else
+      cp "$T/$k.wav" "$d/$k.wav"
+    fi
   done
-  # victory: the shout over a short brass flourish
-  # shellcheck disable=SC2086
-  espeak-ng -v "$voice" $opts -w "$T/v.wav" "${L[victory]}"
-  # shellcheck disable=SC2086
-  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" $fx
-  tada "${L[_tada]}" "$T/tada.wav"
-  "${SOX[@]}" -m -v 1 "$T/v2.wav" -v 0.6 "$T/tada.wav" "${FMT[@]}" "$T/vic.wav"
-  finish "$T/vic.wav" "$d/victory.wav" 2
   whoosh "$d/fire.wav" "${L[_noise]}" "${L[_lp]}"
   blast "$d/fireball.wav" "${L[_blast]}"
 }
 
+# Delivery per line: shouts quick and high, hurt cries drawn out and bent
+# down, the laugh bouncing, the sneer slow. Effects are sox's: tempo keeps
+# the pitch, pitch is in cents, bend draws a cry's fall.
 declare -A EN=(
-  [watchthis]="Watch this!" [excellent]="Excellent!" [ohdear]="Oh dear!" [laugh]="Ha! ha! ha! ha!"
-  [boring]="Bo-ring!" [missed]="Missed!" [ouch]="Ouch!" [ow1]="Ow!" [ow2]="Aaargh!"
-  [illgetyou]="I'll get you!" [YOULLREGRETTHAT]="You'll regret that!" [stupid]="Stupid!"
-  [coward]="Coward!" [victory]="Victory!" [_tada]=262 [_noise]=pinknoise [_lp]=2600 [_blast]=90
+  [watchthis]="Watch this!|tempo 1.05 pitch 60"
+  [excellent]="Excellent!|pitch 100"
+  [ohdear]="Oh dear!|tempo 0.9 pitch -80"
+  [laugh]="Ha ha ha ha!|tempo 1.25 pitch 50"
+  [boring]="Boring!|tempo 0.85 pitch -60"
+  [missed]="You missed!|tempo 1.1 pitch 80"
+  [ouch]="Ouch!|pitch 200 bend 0.05,-300,0.2"
+  [ow1]="Ow!|pitch 250 bend 0.05,-400,0.25"
+  [ow2]="Aaaaargh!|tempo 0.8 pitch 50 bend 0.1,-500,0.4"
+  [illgetyou]="I'll get you!|tempo 1.05 pitch 40"
+  [YOULLREGRETTHAT]="You'll regret that!|pitch -40"
+  [stupid]="Stupid!|tempo 1.1"
+  [coward]="Coward!|tempo 1.1"
+  [victory]="Victory!|tempo 1.05 pitch 50"
+  [_tada]=262 [_noise]=pinknoise [_lp]=2600 [_blast]=90
 )
+# Serbian lines, written the way the Czech voice reads them: t, d, n before
+# i as ty, dy, ny (hard), ć as ť, h as ch
 declare -A SR=(
-  [watchthis]="Gledaj ovo!" [excellent]="Odlično!" [ohdear]="Joj, joj!" [laugh]="Ha! ha! ha! ha!"
-  [boring]="Dosadno!" [missed]="Promašio!" [ouch]="Jao!" [ow1]="Au!" [ow2]="Joooj!"
-  [illgetyou]="Srediću te!" [YOULLREGRETTHAT]="Zažalićeš!" [stupid]="Glupo!"
-  [coward]="Kukavice!" [victory]="Pobeda!" [_tada]=294 [_noise]=pinknoise [_lp]=2000 [_blast]=70
+  [watchthis]="Gledaj ovo!|tempo 1.05 pitch 60"
+  [excellent]="Odlyčno!|pitch 100"
+  [ohdear]="Joj, joj!|tempo 0.9 pitch -60"
+  [laugh]="Cha cha cha cha!|tempo 1.2 pitch 50"
+  [boring]="Dosadno!|tempo 0.85 pitch -60"
+  [missed]="Promašio sy!|tempo 1.1 pitch 80"
+  [ouch]="Jao!|pitch 200 bend 0.05,-300,0.2"
+  [ow1]="Au!|pitch 250 bend 0.05,-400,0.25"
+  [ow2]="Joooooj!|tempo 0.8 pitch 50 bend 0.1,-500,0.4"
+  [illgetyou]="Srediťu te!|tempo 1.05 pitch 40"
+  [YOULLREGRETTHAT]="Zažaliťeš!|pitch -40"
+  [stupid]="Glupo!|tempo 1.1"
+  [coward]="Kukavice!|tempo 1.1"
+  [victory]="Pobeda!|tempo 1.05 pitch 50"
+  [_tada]=294 [_noise]=pinknoise [_lp]=2000 [_blast]=70
 )
 declare -A DW=(
-  [watchthis]="Watch this, lad!" [excellent]="Excellent!" [ohdear]="Oh dear, oh dear!" [laugh]="Hoh! hoh! hoh!"
-  [boring]="Boring!" [missed]="Missed!" [ouch]="Ouch!" [ow1]="Oof!" [ow2]="Urrgh!"
-  [illgetyou]="I'll get you!" [YOULLREGRETTHAT]="You'll regret that!" [stupid]="Stupid!"
-  [coward]="Coward!" [victory]="Victory!" [_tada]=196 [_noise]=brownnoise [_lp]=1600 [_blast]=55
+  [watchthis]="Watch this, lad!|tempo 1.05"
+  [excellent]="Excellent!|pitch 30"
+  [ohdear]="Oh dear, oh dear!|tempo 0.95 pitch -60"
+  [laugh]="Ho ho ho!|tempo 1.1"
+  [boring]="Boring!|tempo 0.9 pitch -40"
+  [missed]="You missed!|tempo 1.1 pitch 60"
+  [ouch]="Ouch!|pitch 150 bend 0.05,-300,0.2"
+  [ow1]="Oof!|pitch 150 bend 0.05,-300,0.25"
+  [ow2]="Aaaaargh!|tempo 0.8 pitch 50 bend 0.1,-500,0.4"
+  [illgetyou]="I'll get you!|tempo 1.05"
+  [YOULLREGRETTHAT]="You'll regret that!|pitch -40"
+  [stupid]="Stupid!|tempo 1.1"
+  [coward]="Coward!|tempo 1.1"
+  [victory]="Victory!|tempo 1.05 pitch 50"
+  [_tada]=196 [_noise]=brownnoise [_lp]=1600 [_blast]=55
 )
 
-# an American voice, plain and bright
-theme american en-us "-s 165 -p 55" "gain 0" EN
-# a Serbian voice with Serbian lines
-theme srpski sr "-s 150 -p 45" "gain 0" SR
-# the dwarf: a slow, deep Scottish voice, pitched down, with a little room
-theme patuljak en-gb-scotland "-s 135 -p 25" "pitch -300 reverb 20 40 50" DW
+# a natural American woman's voice (HTS, from the CMU Arctic recordings)
+theme american cmu_us_slt_arctic_hts EN "gain 0"
+# Serbian lines in a Czech man's recorded diphones: the nearest natural Slavic voice
+theme srpski czech_machac SR "gain 0"
+# the dwarf: an American man's recorded diphones, a little deeper, in a little room
+theme patuljak ked_diphone DW "pitch -60 reverb 10 30 20"
 
 # the default theme also lies directly in zvuk/
 for f in "$OUT/american/"*.wav; do cp "$f" "$OUT/"; done
