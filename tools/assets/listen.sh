@@ -13,7 +13,8 @@ declare -A KEY=(
 for d in "$@"; do
   n=0; heard=()
   for k in watchthis excellent ohdear illgetyou YOULLREGRETTHAT stupid missed coward victory boring; do
-    sox -V1 "$d/$k.wav" -r 16000 -b 16 -c 1 "$T/a.wav" pad 0.3 0.3
+    # -R: no random dither, so the same file always scores the same
+    sox -R -V1 "$d/$k.wav" -r 16000 -b 16 -c 1 "$T/a.wav" pad 0.3 0.3
     h=$(pocketsphinx_continuous -infile "$T/a.wav" -logfn /dev/null 2>/dev/null | tr '\n' ' ' | sed 's/ *$//')
     if grep -qw "${KEY[$k]}" <<<"$h"; then n=$((n + 1)); m=+; else m=-; fi
     heard+=("$m$k:\"$h\"")

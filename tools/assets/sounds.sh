@@ -27,11 +27,12 @@ say() {
 }
 
 # ---------------------------------------------------------------- effects
-# whoosh: filtered noise that swells and fades, swept by a flanger
+# whoosh: filtered noise that swells and fades, swept by a flanger; the
+# effects are levelled with the voices (level, below)
 whoosh() { # out seed-ish-colour lowpass
   "${SOX[@]}" -n "${FMT[@]}" "$T/w.wav" synth 0.85 "$2" highpass 300 lowpass "$3" \
     flanger 0 3 0 70 2 sine 50 lin tremolo 3 40 fade q 0.35 0.85 0.45 gain -3
-  finish "$T/w.wav" "$1" 2
+  level "$T/w.wav" "$1" 2
 }
 # blast: a burst of noise over a falling low tone
 blast() { # out pitch
@@ -39,57 +40,76 @@ blast() { # out pitch
   "${SOX[@]}" -n "${FMT[@]}" "$T/b2.wav" synth 1.4 sine "$2"-28 fade q 0.01 1.4 1.0 overdrive 10
   "${SOX[@]}" -n "${FMT[@]}" "$T/b3.wav" synth 0.25 whitenoise highpass 1500 fade q 0.005 0.25 0.2
   "${SOX[@]}" -m "$T/b1.wav" "$T/b2.wav" "$T/b3.wav" "${FMT[@]}" "$T/b.wav" reverb 40 50 60
-  finish "$T/b.wav" "$1" 2
+  level "$T/b.wav" "$1" 2 1
 }
 # a short brass chord rising to the tonic, for the victory sound
 tada() { # out base-frequency
   local f="$1" o="$2"
   "${SOX[@]}" -n "${FMT[@]}" "$T/t1.wav" synth 0.16 sawtooth "$f" fade q 0.01 0.16 0.03
   "${SOX[@]}" -n "${FMT[@]}" "$T/t2.wav" synth 0.16 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.26}')" fade q 0.01 0.16 0.03
-  "${SOX[@]}" -n "${FMT[@]}" "$T/t3.wav" synth 0.9 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.5}')" sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.505}')" remix - fade q 0.02 0.9 0.5
+  "${SOX[@]}" -n "${FMT[@]}" "$T/t3.wav" synth 0.7 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.5}')" sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.505}')" remix - fade q 0.02 0.7 0.4
   "${SOX[@]}" "$T/t1.wav" "$T/t2.wav" "$T/t3.wav" "${FMT[@]}" "$o" lowpass 2600 overdrive 5 reverb 30 gain -6
 }
 
 # ---------------------------------------------------------------- voice themes
-# level: every spoken line is brought to the same loudness (RMS) and held
-# under the peak by a limiter, so themes sit together in a duel
-TARGET_RMS=-17
-level() { # IN OUT MAXSECONDS
+# level: every spoken line is brought to the same loudness (RMS), give or
+# take the line's own offset, by plain gain, so the themes sit together in a
+# duel. The target leaves room for speech's peaks; a line whose peaks would
+# still pass PEAK is held by sox's limiter instead (it squashes the words, so
+# only then).
+TARGET_RMS=${TARGET_RMS:--20}
+PEAK=-1
+stat_of() { "${SOX[@]}" "$1" -n stats 2>&1 | awk -v k="$2" '$0 ~ "^" k {print $(NF)}'; }
+level() { # IN OUT MAXSECONDS [DB]
+  local want; want=$(awk -v t="$TARGET_RMS" -v d="${4:-0}" 'BEGIN{print t+d}')
   "${SOX[@]}" "$1" "${FMT[@]}" "$T/l.wav" silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
-  local len cap rms g
+  local len cap g pk
   len=$(soxi -D "$T/l.wav")
   cap=$(awk -v l="$len" -v m="$3" 'BEGIN{print (l>m-0.02)?m-0.02:l}')
-  "${SOX[@]}" "$T/l.wav" "${FMT[@]}" "$T/l2.wav" trim 0 "$cap" fade t 0.01 "$cap" 0.05
-  rms=$("${SOX[@]}" "$T/l2.wav" -n stats 2>&1 | awk '/^RMS lev dB/{print $4}')
-  g=$(awk -v r="$rms" -v t="$TARGET_RMS" 'BEGIN{printf "%.2f", t-r+1.5}')
-  "${SOX[@]}" "$T/l2.wav" "${FMT[@]}" "$2" gain -l "$g" gain -1.5
+  "${SOX[@]}" "$T/l.wav" "${FMT[@]}" "$T/l1.wav" trim 0 "$cap" fade t 0.01 "$cap" 0.05
+  g=$(awk -v r="$(stat_of "$T/l1.wav" "RMS lev dB")" -v t="$want" 'BEGIN{printf "%.2f", t-r}')
+  pk=$(awk -v p="$(stat_of "$T/l1.wav" "Pk lev dB")" -v g="$g" 'BEGIN{printf "%.2f", p+g}')
+  if awk -v p="$pk" -v m="$PEAK" 'BEGIN{exit !(p>m)}'; then
+    echo "  $(basename "$2"): peaks at $pk dB, limited" >&2
+    "${SOX[@]}" "$T/l1.wav" "${FMT[@]}" "$2" gain -l "$(awk -v g="$g" -v m="$PEAK" 'BEGIN{print g-m}')" gain "$PEAK"
+  else
+    "${SOX[@]}" "$T/l1.wav" "${FMT[@]}" "$2" gain "$g"
+  fi
 }
 
-# fest VOICE "TEXT" OUT MAX [SOX EFFECTS...]: one line from festival
+# fest VOICE SPEED "TEXT" OUT MAX DB [SOX EFFECTS...]: one line from festival;
+# SPEED above 1 is quicker. HTS voices take it as the engine's speech rate,
+# diphone voices as a stretch of every phone's duration.
 fest() {
-  local voice="$1" text="$2" out="$3" max="$4"; shift 4
+  local voice="$1" speed="$2" text="$3" out="$4" max="$5" db="$6"; shift 6
+  local rate
+  case "$voice" in
+    *_hts) rate="(set! hts_engine_params (append hts_engine_params (list (list \"-r\" $speed))))" ;;
+    *) rate="(Parameter.set 'Duration_Stretch $(awk -v s="$speed" 'BEGIN{printf "%.3f", 1/s}'))" ;;
+  esac
   printf '%s' "$text" | iconv -f utf-8 -t iso-8859-2 >"$T/t.txt"
-  text2wave -eval "(voice_$voice)" -o "$T/v.wav" "$T/t.txt" 2>/dev/null
+  text2wave -eval "(voice_$voice)" -eval "$rate" -o "$T/v.wav" "$T/t.txt" 2>/dev/null
   "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" "$@"
-  level "$T/v2.wav" "$out" "$max"
+  level "$T/v2.wav" "$out" "$max" "$db"
 }
 
-# theme NAME VOICE TABLE BASEFX; each line is "text|sox effects of that line"
+# theme NAME VOICE TABLE; each line is "text|speed|dB|sox effects"
 theme() {
-  local name="$1" voice="$2" base="$4"
+  local name="$1" voice="$2"
   local d="$OUT/$name"
   mkdir -p "$d"
   local -n L="$3"
-  local k text fx
+  local k text speed db fx
   for k in watchthis excellent ohdear laugh boring missed ouch ow1 ow2 illgetyou YOULLREGRETTHAT stupid coward victory; do
-    text="${L[$k]%%|*}"; fx="${L[$k]#*|}"
+    IFS='|' read -r text speed db fx <<<"${L[$k]}"
     # shellcheck disable=SC2086
-    fest "$voice" "$text" "$T/$k.wav" 2 $fx $base
+    fest "$voice" "$speed" "$text" "$T/$k.wav" 2 "$db" $fx
     if [ "$k" = victory ]; then
-      # the shout over a short brass flourish
+      # the shout, then a short brass flourish
       tada "${L[_tada]}" "$T/tada.wav"
-      "${SOX[@]}" -m -v 1 "$T/victory.wav" -v 0.35 "$T/tada.wav" "${FMT[@]}" "$T/vic.wav"
-      level "$T/vic.wav" "$d/victory.wav" 2
+      "${SOX[@]}" "$T/tada.wav" "${FMT[@]}" "$T/tada2.wav" pad "$(soxi -D "$T/victory.wav" | awk '{print $1+0.05}')" 0
+      "${SOX[@]}" -m -v 1 "$T/victory.wav" -v 0.2 "$T/tada2.wav" "${FMT[@]}" "$T/vic.wav"
+      level "$T/vic.wav" "$d/victory.wav" 2 "$db"
     else
       cp "$T/$k.wav" "$d/$k.wav"
     fi
@@ -98,69 +118,72 @@ theme() {
   blast "$d/fireball.wav" "${L[_blast]}"
 }
 
-# Delivery per line: shouts quick and high, hurt cries drawn out and bent
-# down, the laugh bouncing, the sneer slow. Effects are sox's: tempo keeps
-# the pitch, pitch is in cents, bend draws a cry's fall.
+# Delivery per line, all from the voice itself: shouts quick and a little
+# louder, the hurt cries drawn out, the sneer slow and quiet. Pitch is left
+# to the voice (shifting it after the fact made the words hard to make out);
+# at most a touch of sox's pitch, in cents. A few lines carry a word of
+# context ("You missed me!"), which a listener needs as much as a recogniser.
 declare -A EN=(
-  [watchthis]="Watch this!|tempo 1.05 pitch 60"
-  [excellent]="Excellent!|pitch 100"
-  [ohdear]="Oh dear!|tempo 0.9 pitch -80"
-  [laugh]="Ha ha ha ha!|tempo 1.25 pitch 50"
-  [boring]="Boring!|tempo 0.85 pitch -60"
-  [missed]="You missed!|tempo 1.1 pitch 80"
-  [ouch]="Ouch!|pitch 200 bend 0.05,-300,0.2"
-  [ow1]="Ow!|pitch 250 bend 0.05,-400,0.25"
-  [ow2]="Aaaaargh!|tempo 0.8 pitch 50 bend 0.1,-500,0.4"
-  [illgetyou]="I'll get you!|tempo 1.05 pitch 40"
-  [YOULLREGRETTHAT]="You'll regret that!|pitch -40"
-  [stupid]="Stupid!|tempo 1.1"
-  [coward]="Coward!|tempo 1.1"
-  [victory]="Victory!|tempo 1.05 pitch 50"
+  [watchthis]="Watch this one!|1.0|0|"
+  [excellent]="Excellent!|0.95|0|"
+  [ohdear]="Oh dear!|0.85|-1|"
+  [laugh]="Ha ha ha ha!|1.15|0|"
+  [boring]="Boring!|0.8|-1|"
+  [missed]="You missed me!|1.05|0.5|"
+  [ouch]="Ouch!|0.9|1|"
+  [ow1]="Aow!|0.8|1|"
+  [ow2]="Aaaaargh!|0.6|1|"
+  [illgetyou]="I'll get you!|1.0|0.5|"
+  [YOULLREGRETTHAT]="You'll regret that!|0.95|0|"
+  [stupid]="Stupid, stupid!|1.1|1|"
+  [coward]="You're a coward!|0.85|1|"
+  [victory]="Sweet victory!|1.0|1|"
   [_tada]=262 [_noise]=pinknoise [_lp]=2600 [_blast]=90
 )
 # Serbian lines, written the way the Czech voice reads them: t, d, n before
 # i as ty, dy, ny (hard), ć as ť, h as ch
 declare -A SR=(
-  [watchthis]="Gledaj ovo!|tempo 1.05 pitch 60"
-  [excellent]="Odlyčno!|pitch 100"
-  [ohdear]="Joj, joj!|tempo 0.9 pitch -60"
-  [laugh]="Cha cha cha cha!|tempo 1.2 pitch 50"
-  [boring]="Dosadno!|tempo 0.85 pitch -60"
-  [missed]="Promašio sy!|tempo 1.1 pitch 80"
-  [ouch]="Jao!|pitch 200 bend 0.05,-300,0.2"
-  [ow1]="Au!|pitch 250 bend 0.05,-400,0.25"
-  [ow2]="Joooooj!|tempo 0.8 pitch 50 bend 0.1,-500,0.4"
-  [illgetyou]="Srediťu te!|tempo 1.05 pitch 40"
-  [YOULLREGRETTHAT]="Zažaliťeš!|pitch -40"
-  [stupid]="Glupo!|tempo 1.1"
-  [coward]="Kukavice!|tempo 1.1"
-  [victory]="Pobeda!|tempo 1.05 pitch 50"
+  [watchthis]="Gledaj ovo!|1.0|0|"
+  [excellent]="Odlyčno!|0.95|0|"
+  [ohdear]="Joj, joj!|0.85|-1|"
+  [laugh]="Cha cha cha cha!|1.15|0|"
+  [boring]="Dosadno!|0.8|-1|"
+  [missed]="Promašio sy!|1.05|0.5|"
+  [ouch]="Jao!|0.9|1|"
+  [ow1]="Au!|0.8|1|"
+  [ow2]="Joooj!|0.6|1|"
+  [illgetyou]="Srediťu te!|1.0|0.5|"
+  [YOULLREGRETTHAT]="Zažaliťeš!|0.95|0|"
+  [stupid]="Glupo!|1.1|1|"
+  [coward]="Kukavice!|1.0|1|"
+  [victory]="Pobeda!|1.0|1|"
   [_tada]=294 [_noise]=pinknoise [_lp]=2000 [_blast]=70
 )
+# the dwarf: slower and gruffer, a "lad" here and there, and a low brass
 declare -A DW=(
-  [watchthis]="Watch this, lad!|tempo 1.05"
-  [excellent]="Excellent!|pitch 30"
-  [ohdear]="Oh dear, oh dear!|tempo 0.95 pitch -60"
-  [laugh]="Ho ho ho!|tempo 1.1"
-  [boring]="Boring!|tempo 0.9 pitch -40"
-  [missed]="You missed!|tempo 1.1 pitch 60"
-  [ouch]="Ouch!|pitch 150 bend 0.05,-300,0.2"
-  [ow1]="Oof!|pitch 150 bend 0.05,-300,0.25"
-  [ow2]="Aaaaargh!|tempo 0.8 pitch 50 bend 0.1,-500,0.4"
-  [illgetyou]="I'll get you!|tempo 1.05"
-  [YOULLREGRETTHAT]="You'll regret that!|pitch -40"
-  [stupid]="Stupid!|tempo 1.1"
-  [coward]="Coward!|tempo 1.1"
-  [victory]="Victory!|tempo 1.05 pitch 50"
+  [watchthis]="Now watch this!|0.9|0|"
+  [excellent]="Excellent!|0.9|0|"
+  [ohdear]="Oh dear, oh dear!|0.9|-1|"
+  [laugh]="Ho ho ho!|0.85|0|"
+  [boring]="Boring!|0.85|-1|"
+  [missed]="Ha, you missed!|1.0|0.5|"
+  [ouch]="Ouch!|0.85|1|"
+  [ow1]="Oof!|0.8|1|"
+  [ow2]="Aaaaargh!|0.6|1|"
+  [illgetyou]="I will get you!|1.0|0.5|"
+  [YOULLREGRETTHAT]="You'll regret that!|0.9|0|"
+  [stupid]="That was stupid!|1.0|1|"
+  [coward]="You coward!|1.0|1|"
+  [victory]="Victory, victory!|1.0|1|"
   [_tada]=196 [_noise]=brownnoise [_lp]=1600 [_blast]=55
 )
 
 # a natural American woman's voice (HTS, from the CMU Arctic recordings)
-theme american cmu_us_slt_arctic_hts EN "gain 0"
+theme american cmu_us_slt_arctic_hts EN
 # Serbian lines in a Czech man's recorded diphones: the nearest natural Slavic voice
-theme srpski czech_machac SR "gain 0"
-# the dwarf: an American man's recorded diphones, a little deeper, in a little room
-theme patuljak ked_diphone DW "pitch -60 reverb 10 30 20"
+theme srpski czech_machac SR
+# the dwarf: an American man's recorded diphones
+theme patuljak "${DWARF_VOICE:-kal_diphone}" DW
 
 # the default theme also lies directly in zvuk/
 for f in "$OUT/american/"*.wav; do cp "$f" "$OUT/"; done
