@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes every sound of the game: three voice themes, the crowd and the
-# fanfare. Usage: sounds.sh OUTDIR WORKDIR
+# Makes every sound of the game: three voice themes (festival), the crowd
+# (espeak-ng) and the fanfare. Usage: sounds.sh OUTDIR WORKDIR
 set -euo pipefail
 OUT="$1"; T="$2"
 mkdir -p "$OUT" "$T"
@@ -15,15 +15,6 @@ finish() {
   local len; len=$(soxi -D "$T/f.wav")
   local cap; cap=$(awk -v l="$len" -v m="$3" 'BEGIN{print (l>m-0.02)?m-0.02:l}')
   "${SOX[@]}" "$T/f.wav" "${FMT[@]}" "$2" trim 0 "$cap" fade t 0.005 "$cap" 0.05 norm -1
-}
-
-# say VOICE ESPEAKOPTS "TEXT" OUT MAX [SOX EFFECTS...]
-say() {
-  local voice="$1" opts="$2" text="$3" out="$4" max="$5"; shift 5
-  # shellcheck disable=SC2086
-  espeak-ng -v "$voice" $opts -w "$T/v.wav" "$text"
-  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" "$@"
-  finish "$T/v2.wav" "$out" "$max"
 }
 
 # ---------------------------------------------------------------- effects
@@ -183,7 +174,7 @@ theme american cmu_us_slt_arctic_hts EN
 # Serbian lines in a Czech man's recorded diphones: the nearest natural Slavic voice
 theme srpski czech_machac SR
 # the dwarf: an American man's recorded diphones
-theme patuljak "${DWARF_VOICE:-kal_diphone}" DW
+theme patuljak kal_diphone DW
 
 # the default theme also lies directly in zvuk/
 for f in "$OUT/american/"*.wav; do cp "$f" "$OUT/"; done
