@@ -1,12 +1,15 @@
 // Catches packaging faults in assets/: a missing or misnamed file, a picture that is not what its
 // extension says, a sound in a form some back end cannot play, a silent or over-long sound, a
 // theme missing a line.
+#include <cmath>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QMultiMap>
 #include <QTest>
 #include <QtEndian>
 
@@ -27,7 +30,7 @@ QString find(const QString& relative) {
 struct Wav {
     quint16 tag = 0, channels = 0, bits = 0;
     quint32 rate = 0;
-    double seconds = 0;
+    double seconds = 0, rmsDb = -100;  // RMS against full scale
     int peak = 0;
     QString error;
 };
@@ -57,8 +60,14 @@ Wav readWav(const QString& path) {
             fmt = true;
         } else if (all.mid(pos, 4) == "data" && fmt && w.channels * w.bits >= 8 && w.rate > 0) {
             w.seconds = double(size / (w.channels * w.bits / 8)) / w.rate;
-            for (quint32 i = 0; w.bits == 16 && i + 1 < size; i += 2)
-                w.peak = std::max(w.peak, std::abs(int(qFromLittleEndian<qint16>(p + i))));
+            double squares = 0;
+            for (quint32 i = 0; w.bits == 16 && i + 1 < size; i += 2) {
+                const int v = qFromLittleEndian<qint16>(p + i);
+                w.peak = std::max(w.peak, std::abs(v));
+                squares += double(v) * v;
+            }
+            if (w.bits == 16 && squares > 0)
+                w.rmsDb = 10 * std::log10(squares / (size / 2) / (32768.0 * 32768.0));
             data = true;
         }
         pos += 8 + size + (size & 1);  // chunks are padded to even length
@@ -178,9 +187,12 @@ private slots:
             QVERIFY2(!find(n).isEmpty(), n);
     }
 
-    // 16-bit mono PCM with the plain header every back end plays, audible, within its length.
+    // 16-bit mono PCM with the plain header every back end plays, audible but never at full
+    // scale, within its length; the lines and effects of every theme equally loud, so no voice
+    // drowns another in a duel.
     void everySoundIsPlainPcm() {
         int count = 0;
+        QMultiMap<double, QString> levels;  // RMS in dB of every theme's sound
         QDirIterator it(find("zvuk"), {"*.wav", "*.WAV"}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -191,12 +203,21 @@ private slots:
             QVERIFY2(w.tag == 1 && w.bits == 16 && w.channels == 1, qPrintable(path));
             QVERIFY2(w.rate == 22050 || w.rate == 44100, qPrintable(path));
             QVERIFY2(w.peak > 3000, qPrintable(path + ": (nearly) silent"));
+            QVERIFY2(w.peak < 32767, qPrintable(path + ": clipped"));
+            if (kThemeSounds.contains(name, Qt::CaseInsensitive)) levels.insert(w.rmsDb, path);
             const double low = name == "royal.wav" ? 8 : 0.1;
             const double high = name == "royal.wav" ? 15 : name == "masa.wav" ? 4 : 2;
             QVERIFY2(w.seconds >= low && w.seconds <= high, qPrintable(path + ": wrong length"));
             ++count;
         }
         QVERIFY(count >= 4 * kThemeSounds.size() + 2);
+        QVERIFY(levels.size() >= 4 * kThemeSounds.size());
+        QVERIFY2(levels.lastKey() - levels.firstKey() <= 3,
+                 qPrintable(QString("%1 at %2 dB, %3 at %4 dB")
+                                .arg(levels.last())
+                                .arg(levels.lastKey())
+                                .arg(levels.first())
+                                .arg(levels.firstKey())));
     }
 
     void fontAndLicencesAreShipped() {

@@ -19,7 +19,8 @@ const char* const kAboutText =
     "zimske veceri sa drustvom. Slike su nacrtane po uzoru na otvorene zbirke ikona: "
     "Fluent Emoji kompanije Microsoft (MIT licenca) i Game-icons.net (autori Lorc, Delapouite "
     "i saradnici, licenca CC BY 3.0). Slova su Comic Neue (Craig Rozynski, licenca SIL OFL). "
-    "Glasove je izgovorio espeak-ng, a zvuke je smesao SoX. Hvala svima koji dele svoj rad "
+    "Glasovi: Festival (SLT, KAL, Machac), publika: espeak-ng, zvuci: SoX. Hvala svima koji "
+    "dele svoj rad "
     "slobodno! Igrajte posteno, a kad izgubite, ne ljutite se: uvek mozete da kazete da vas "
     "je izdao stit.";
 

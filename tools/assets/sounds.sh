@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes every sound of the game: three voice themes, the crowd and the
-# fanfare. Usage: sounds.sh OUTDIR WORKDIR
+# Makes every sound of the game: three voice themes (festival), the crowd
+# (espeak-ng) and the fanfare. Usage: sounds.sh OUTDIR WORKDIR
 set -euo pipefail
 OUT="$1"; T="$2"
 mkdir -p "$OUT" "$T"
@@ -17,21 +17,13 @@ finish() {
   "${SOX[@]}" "$T/f.wav" "${FMT[@]}" "$2" trim 0 "$cap" fade t 0.005 "$cap" 0.05 norm -1
 }
 
-# say VOICE ESPEAKOPTS "TEXT" OUT MAX [SOX EFFECTS...]
-say() {
-  local voice="$1" opts="$2" text="$3" out="$4" max="$5"; shift 5
-  # shellcheck disable=SC2086
-  espeak-ng -v "$voice" $opts -w "$T/v.wav" "$text"
-  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" "$@"
-  finish "$T/v2.wav" "$out" "$max"
-}
-
 # ---------------------------------------------------------------- effects
-# whoosh: filtered noise that swells and fades, swept by a flanger
+# whoosh: filtered noise that swells and fades, swept by a flanger; the
+# effects are levelled with the voices (level, below)
 whoosh() { # out seed-ish-colour lowpass
   "${SOX[@]}" -n "${FMT[@]}" "$T/w.wav" synth 0.85 "$2" highpass 300 lowpass "$3" \
     flanger 0 3 0 70 2 sine 50 lin tremolo 3 40 fade q 0.35 0.85 0.45 gain -3
-  finish "$T/w.wav" "$1" 2
+  level "$T/w.wav" "$1" 2
 }
 # blast: a burst of noise over a falling low tone
 blast() { # out pitch
@@ -39,66 +31,150 @@ blast() { # out pitch
   "${SOX[@]}" -n "${FMT[@]}" "$T/b2.wav" synth 1.4 sine "$2"-28 fade q 0.01 1.4 1.0 overdrive 10
   "${SOX[@]}" -n "${FMT[@]}" "$T/b3.wav" synth 0.25 whitenoise highpass 1500 fade q 0.005 0.25 0.2
   "${SOX[@]}" -m "$T/b1.wav" "$T/b2.wav" "$T/b3.wav" "${FMT[@]}" "$T/b.wav" reverb 40 50 60
-  finish "$T/b.wav" "$1" 2
+  level "$T/b.wav" "$1" 2 1
 }
 # a short brass chord rising to the tonic, for the victory sound
 tada() { # out base-frequency
   local f="$1" o="$2"
   "${SOX[@]}" -n "${FMT[@]}" "$T/t1.wav" synth 0.16 sawtooth "$f" fade q 0.01 0.16 0.03
   "${SOX[@]}" -n "${FMT[@]}" "$T/t2.wav" synth 0.16 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.26}')" fade q 0.01 0.16 0.03
-  "${SOX[@]}" -n "${FMT[@]}" "$T/t3.wav" synth 0.9 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.5}')" sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.505}')" remix - fade q 0.02 0.9 0.5
+  "${SOX[@]}" -n "${FMT[@]}" "$T/t3.wav" synth 0.7 sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.5}')" sawtooth "$(awk -v f="$f" 'BEGIN{print f*1.505}')" remix - fade q 0.02 0.7 0.4
   "${SOX[@]}" "$T/t1.wav" "$T/t2.wav" "$T/t3.wav" "${FMT[@]}" "$o" lowpass 2600 overdrive 5 reverb 30 gain -6
 }
 
 # ---------------------------------------------------------------- voice themes
-# theme NAME VOICE ESPEAKOPTS SOXEFFECTS... ; lines come from the table below
+# level: every spoken line is brought to the same loudness (RMS), give or
+# take the line's own offset, by plain gain, so the themes sit together in a
+# duel. The target leaves room for speech's peaks; a line whose peaks would
+# still pass PEAK is held by sox's limiter instead (it squashes the words, so
+# only then).
+TARGET_RMS=${TARGET_RMS:--20}
+PEAK=-1
+stat_of() { "${SOX[@]}" "$1" -n stats 2>&1 | awk -v k="$2" '$0 ~ "^" k {print $(NF)}'; }
+level() { # IN OUT MAXSECONDS [DB]
+  local want; want=$(awk -v t="$TARGET_RMS" -v d="${4:-0}" 'BEGIN{print t+d}')
+  "${SOX[@]}" "$1" "${FMT[@]}" "$T/l.wav" silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
+  local len cap g pk
+  len=$(soxi -D "$T/l.wav")
+  cap=$(awk -v l="$len" -v m="$3" 'BEGIN{print (l>m-0.02)?m-0.02:l}')
+  "${SOX[@]}" "$T/l.wav" "${FMT[@]}" "$T/l1.wav" trim 0 "$cap" fade t 0.01 "$cap" 0.05
+  g=$(awk -v r="$(stat_of "$T/l1.wav" "RMS lev dB")" -v t="$want" 'BEGIN{printf "%.2f", t-r}')
+  pk=$(awk -v p="$(stat_of "$T/l1.wav" "Pk lev dB")" -v g="$g" 'BEGIN{printf "%.2f", p+g}')
+  if awk -v p="$pk" -v m="$PEAK" 'BEGIN{exit !(p>m)}'; then
+    echo "  $(basename "$2"): peaks at $pk dB, limited" >&2
+    "${SOX[@]}" "$T/l1.wav" "${FMT[@]}" "$2" gain -l "$(awk -v g="$g" -v m="$PEAK" 'BEGIN{print g-m}')" gain "$PEAK"
+  else
+    "${SOX[@]}" "$T/l1.wav" "${FMT[@]}" "$2" gain "$g"
+  fi
+}
+
+# fest VOICE SPEED "TEXT" OUT MAX DB [SOX EFFECTS...]: one line from festival;
+# SPEED above 1 is quicker. HTS voices take it as the engine's speech rate,
+# diphone voices as a stretch of every phone's duration.
+fest() {
+  local voice="$1" speed="$2" text="$3" out="$4" max="$5" db="$6"; shift 6
+  local rate
+  case "$voice" in
+    *_hts) rate="(set! hts_engine_params (append hts_engine_params (list (list \"-r\" $speed))))" ;;
+    *) rate="(Parameter.set 'Duration_Stretch $(awk -v s="$speed" 'BEGIN{printf "%.3f", 1/s}'))" ;;
+  esac
+  printf '%s' "$text" | iconv -f utf-8 -t iso-8859-2 >"$T/t.txt"
+  text2wave -eval "(voice_$voice)" -eval "$rate" -o "$T/v.wav" "$T/t.txt" 2>/dev/null
+  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" "$@"
+  level "$T/v2.wav" "$out" "$max" "$db"
+}
+
+# theme NAME VOICE TABLE; each line is "text|speed|dB|sox effects"
 theme() {
-  local name="$1" voice="$2" opts="$3" fx="$4"
+  local name="$1" voice="$2"
   local d="$OUT/$name"
   mkdir -p "$d"
-  local -n L="$5"
-  local k
-  for k in watchthis excellent ohdear laugh boring missed ouch ow1 ow2 illgetyou YOULLREGRETTHAT stupid coward; do
+  local -n L="$3"
+  local k text speed db fx
+  for k in watchthis excellent ohdear laugh boring missed ouch ow1 ow2 illgetyou YOULLREGRETTHAT stupid coward victory; do
+    IFS='|' read -r text speed db fx <<<"${L[$k]}"
     # shellcheck disable=SC2086
-    say "$voice" "$opts" "${L[$k]}" "$d/$k.wav" 2 $fx
+    fest "$voice" "$speed" "$text" "$T/$k.wav" 2 "$db" $fx
+    if [ "$k" = victory ]; then
+      # the shout, then a short brass flourish
+      tada "${L[_tada]}" "$T/tada.wav"
+      "${SOX[@]}" "$T/tada.wav" "${FMT[@]}" "$T/tada2.wav" pad "$(soxi -D "$T/victory.wav" | awk '{print $1+0.05}')" 0
+      "${SOX[@]}" -m -v 1 "$T/victory.wav" -v 0.2 "$T/tada2.wav" "${FMT[@]}" "$T/vic.wav"
+      level "$T/vic.wav" "$d/victory.wav" 2 "$db"
+    else
+      cp "$T/$k.wav" "$d/$k.wav"
+    fi
   done
-  # victory: the shout over a short brass flourish
-  # shellcheck disable=SC2086
-  espeak-ng -v "$voice" $opts -w "$T/v.wav" "${L[victory]}"
-  # shellcheck disable=SC2086
-  "${SOX[@]}" "$T/v.wav" "${FMT[@]}" "$T/v2.wav" $fx
-  tada "${L[_tada]}" "$T/tada.wav"
-  "${SOX[@]}" -m -v 1 "$T/v2.wav" -v 0.6 "$T/tada.wav" "${FMT[@]}" "$T/vic.wav"
-  finish "$T/vic.wav" "$d/victory.wav" 2
   whoosh "$d/fire.wav" "${L[_noise]}" "${L[_lp]}"
   blast "$d/fireball.wav" "${L[_blast]}"
 }
 
+# Delivery per line, all from the voice itself: shouts quick and a little
+# louder, the hurt cries drawn out, the sneer slow and quiet. Pitch is left
+# to the voice (shifting it after the fact made the words hard to make out);
+# at most a touch of sox's pitch, in cents. A few lines carry a word of
+# context ("You missed me!"), which a listener needs as much as a recogniser.
 declare -A EN=(
-  [watchthis]="Watch this!" [excellent]="Excellent!" [ohdear]="Oh dear!" [laugh]="Ha! ha! ha! ha!"
-  [boring]="Bo-ring!" [missed]="Missed!" [ouch]="Ouch!" [ow1]="Ow!" [ow2]="Aaargh!"
-  [illgetyou]="I'll get you!" [YOULLREGRETTHAT]="You'll regret that!" [stupid]="Stupid!"
-  [coward]="Coward!" [victory]="Victory!" [_tada]=262 [_noise]=pinknoise [_lp]=2600 [_blast]=90
+  [watchthis]="Watch this one!|1.0|0|"
+  [excellent]="Excellent!|0.95|0|"
+  [ohdear]="Oh dear!|0.85|-1|"
+  [laugh]="Ha ha ha ha!|1.15|0|"
+  [boring]="Boring!|0.8|-1|"
+  [missed]="You missed me!|1.05|0.5|"
+  [ouch]="Ouch!|0.9|1|"
+  [ow1]="Aow!|0.8|1|"
+  [ow2]="Aaaaargh!|0.6|1|"
+  [illgetyou]="I'll get you!|1.0|0.5|"
+  [YOULLREGRETTHAT]="You'll regret that!|0.95|0|"
+  [stupid]="Stupid, stupid!|1.1|1|"
+  [coward]="You're a coward!|0.85|1|"
+  [victory]="Sweet victory!|1.0|1|"
+  [_tada]=262 [_noise]=pinknoise [_lp]=2600 [_blast]=90
 )
+# Serbian lines, written the way the Czech voice reads them: t, d, n before
+# i as ty, dy, ny (hard), ć as ť, h as ch
 declare -A SR=(
-  [watchthis]="Gledaj ovo!" [excellent]="Odlično!" [ohdear]="Joj, joj!" [laugh]="Ha! ha! ha! ha!"
-  [boring]="Dosadno!" [missed]="Promašio!" [ouch]="Jao!" [ow1]="Au!" [ow2]="Joooj!"
-  [illgetyou]="Srediću te!" [YOULLREGRETTHAT]="Zažalićeš!" [stupid]="Glupo!"
-  [coward]="Kukavice!" [victory]="Pobeda!" [_tada]=294 [_noise]=pinknoise [_lp]=2000 [_blast]=70
+  [watchthis]="Gledaj ovo!|1.0|0|"
+  [excellent]="Odlyčno!|0.95|0|"
+  [ohdear]="Joj, joj!|0.85|-1|"
+  [laugh]="Cha cha cha cha!|1.15|0|"
+  [boring]="Dosadno!|0.8|-1|"
+  [missed]="Promašio sy!|1.05|0.5|"
+  [ouch]="Jao!|0.9|1|"
+  [ow1]="Au!|0.8|1|"
+  [ow2]="Joooj!|0.6|1|"
+  [illgetyou]="Srediťu te!|1.0|0.5|"
+  [YOULLREGRETTHAT]="Zažaliťeš!|0.95|0|"
+  [stupid]="Glupo!|1.1|1|"
+  [coward]="Kukavice!|1.0|1|"
+  [victory]="Pobeda!|1.0|1|"
+  [_tada]=294 [_noise]=pinknoise [_lp]=2000 [_blast]=70
 )
+# the dwarf: slower and gruffer, a "lad" here and there, and a low brass
 declare -A DW=(
-  [watchthis]="Watch this, lad!" [excellent]="Excellent!" [ohdear]="Oh dear, oh dear!" [laugh]="Hoh! hoh! hoh!"
-  [boring]="Boring!" [missed]="Missed!" [ouch]="Ouch!" [ow1]="Oof!" [ow2]="Urrgh!"
-  [illgetyou]="I'll get you!" [YOULLREGRETTHAT]="You'll regret that!" [stupid]="Stupid!"
-  [coward]="Coward!" [victory]="Victory!" [_tada]=196 [_noise]=brownnoise [_lp]=1600 [_blast]=55
+  [watchthis]="Now watch this!|0.9|0|"
+  [excellent]="Excellent!|0.9|0|"
+  [ohdear]="Oh dear, oh dear!|0.9|-1|"
+  [laugh]="Ho ho ho!|0.85|0|"
+  [boring]="Boring!|0.85|-1|"
+  [missed]="Ha, you missed!|1.0|0.5|"
+  [ouch]="Ouch!|0.85|1|"
+  [ow1]="Oof!|0.8|1|"
+  [ow2]="Aaaaargh!|0.6|1|"
+  [illgetyou]="I will get you!|1.0|0.5|"
+  [YOULLREGRETTHAT]="You'll regret that!|0.9|0|"
+  [stupid]="That was stupid!|1.0|1|"
+  [coward]="You coward!|1.0|1|"
+  [victory]="Victory, victory!|1.0|1|"
+  [_tada]=196 [_noise]=brownnoise [_lp]=1600 [_blast]=55
 )
 
-# an American voice, plain and bright
-theme american en-us "-s 165 -p 55" "gain 0" EN
-# a Serbian voice with Serbian lines
-theme srpski sr "-s 150 -p 45" "gain 0" SR
-# the dwarf: a slow, deep Scottish voice, pitched down, with a little room
-theme patuljak en-gb-scotland "-s 135 -p 25" "pitch -300 reverb 20 40 50" DW
+# a natural American woman's voice (HTS, from the CMU Arctic recordings)
+theme american cmu_us_slt_arctic_hts EN
+# Serbian lines in a Czech man's recorded diphones: the nearest natural Slavic voice
+theme srpski czech_machac SR
+# the dwarf: an American man's recorded diphones
+theme patuljak kal_diphone DW
 
 # the default theme also lies directly in zvuk/
 for f in "$OUT/american/"*.wav; do cp "$f" "$OUT/"; done
