@@ -12,6 +12,7 @@
 #include "platform/Random.h"
 #include "platform/Screens.h"
 #include "platform/Ui.h"
+#include "screens/Form1/RacePanel.h"
 #include "screens/borba/borba.h"
 #include "state/Items.h"
 
@@ -93,27 +94,28 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
             Ui::picture(this, QStringLiteral("Image4(%1)").arg(i), {x - 2, y - 20, 25, 113});
     }
 
-    // Inside the ring: the two card stacks at the ends, the turn in the middle.
+    // Inside the ring: the two card stacks at the ends, the turn in the middle, the race below.
     const int innerLeft = kLeft + kTileW;
     const int innerTop = kTop + kTileH;
-    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 50, 150, 200});
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 30, 130, 173});
     Image6 = Ui::picture(this, QStringLiteral("Image6"),
-                         {kLeft + 11 * kCellW - 40 - 150, innerTop + 50, 150, 200});
+                         {kLeft + 11 * kCellW - 40 - 130, innerTop + 30, 130, 173});
+    race = new RacePanel(this, {innerLeft + 10, innerTop + 244, 11 * kCellW - kTileW - 20, 66});
     ctx.pictures.load(Image5, QStringLiteral("ui/cards1.png"));
     ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
 
     const int mid = kWidth / 2;
     Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Na potezu:"),
-                       {mid - 200, innerTop + 34, 400, 30});
+                       {mid - 200, innerTop + 4, 400, 30});
     Label1->setFont(Ui::gameFont(14, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 64, 400, 40});
+    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 34, 400, 40});
     Label2->setFont(Ui::gameFont(20, true));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setStyleSheet(QStringLiteral("color: #ffd35a;"));
 
     Command1 = Ui::button(this, QStringLiteral("Command1"), QString(),
-                          {mid - 70, innerTop + 118, 140, 100});
+                          {mid - 70, innerTop + 80, 140, 100});
     Command1->setIcon(QIcon(ctx.pictures.picture(QStringLiteral("ui/dice.png"))));
     Command1->setIconSize({120, 80});
     Command1->setAccessibleName(QStringLiteral("Baci kocku"));
@@ -123,14 +125,16 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     Command1->setDefault(true);
 
     Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Opcije"),
-                          {mid - 180, innerTop + 236, 170, 42});
+                          {mid - 180, innerTop + 190, 170, 42});
     Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Inventar"),
-                          {mid + 10, innerTop + 236, 170, 42});
+                          {mid + 10, innerTop + 190, 170, 42});
     Command2->setFont(Ui::gameFont(13, true));
     Command3->setFont(Ui::gameFont(13, true));
     setTabOrder(Command1, Command3);
     setTabOrder(Command3, Command2);
     Command1->setFocus();
+
+    marks = new TokenMarks(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -168,6 +172,11 @@ void Form1::redraw() {
         if (IsInGame(gs, k) && !gs.playerWeapon[k].isEmpty())
             ctx.pictures.load(Image4[gs.playerSquare[k]], Items::weaponPicture(gs.playerWeapon[k]));
     }
+    std::array<QRect, GameState::MAX_PLAYERS> tokens{};
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k)
+        if (IsInGame(gs, k)) tokens[k] = Image2[gs.playerSquare[k]]->geometry();
+    marks->refresh(tokens, gs.currentPlayer);
+    race->refresh(gs, ctx.pictures);
 }
 
 void Form1::Form_Load() {

@@ -9,6 +9,8 @@
 class QLabel;
 class QPushButton;
 class PictureBox;
+class RacePanel;
+class TokenMarks;
 
 // The board: the ring of 30 squares with every player's figure, whose turn it is, and the buttons
 // of a turn.
@@ -43,6 +45,8 @@ public:
     QPushButton* Command3;
     QLabel* Label1;
     QLabel* Label2;  // the name of the player to move
+    RacePanel* race;
+    TokenMarks* marks;
 
 protected:
     // Closing the board ends the program, as "Kraj igre" does.
