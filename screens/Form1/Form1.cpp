@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -139,6 +141,11 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(&walkTimer_, &QTimer::timeout, this, &Form1::stepWalk);
+}
+
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
 }
 
 void Form1::generate() {
@@ -159,22 +166,21 @@ void Form1::redraw() {
     // Slot order, so on a shared square the highest slot's picture is the one left in each layer.
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (!IsInGame(gs, k)) continue;
-        const int s = gs.playerSquare[k];
         if (Items::isArmorCode(gs.playerArmor[k]))
-            ctx.pictures.load(Image1[s], Items::armorPicture(gs.playerArmor[k]));
+            ctx.pictures.load(Image1[shownSquare(k)], Items::armorPicture(gs.playerArmor[k]));
         if (Items::isShield(gs.playerShield[k]))
-            ctx.pictures.load(Image7[s], Items::shieldPicture(gs.playerShield[k]));
+            ctx.pictures.load(Image7[shownSquare(k)], Items::shieldPicture(gs.playerShield[k]));
     }
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        if (IsInGame(gs, k)) ctx.pictures.load(Image2[gs.playerSquare[k]], gs.playerPortrait[k]);
+        if (IsInGame(gs, k)) ctx.pictures.load(Image2[shownSquare(k)], gs.playerPortrait[k]);
     }
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (IsInGame(gs, k) && !gs.playerWeapon[k].isEmpty())
-            ctx.pictures.load(Image4[gs.playerSquare[k]], Items::weaponPicture(gs.playerWeapon[k]));
+            ctx.pictures.load(Image4[shownSquare(k)], Items::weaponPicture(gs.playerWeapon[k]));
     }
     std::array<QRect, GameState::MAX_PLAYERS> tokens{};
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k)
-        if (IsInGame(gs, k)) tokens[k] = Image2[gs.playerSquare[k]]->geometry();
+        if (IsInGame(gs, k)) tokens[k] = Image2[shownSquare(k)]->geometry();
     marks->refresh(tokens, gs.currentPlayer);
     race->refresh(gs, ctx.pictures);
 }
@@ -210,9 +216,71 @@ void Form1::Command1_Click() {
     ctx.dialogs.message(QString::number(d));
 
     int& square = gs.playerSquare[p];
+    const int from = square;
     if (square + d > N - 1) square -= N;
     square += d;
 
+    if (ctx.walkStepMs <= 0) {
+        landed();
+        return;
+    }
+    walker_ = p;
+    walkAt_ = from;
+    finishAsked_ = false;
+    qApp->installEventFilter(this);
+    walkTimer_.start(ctx.walkStepMs);
+}
+
+int Form1::shownSquare(int slot) const {
+    return slot == walker_ ? walkAt_ : gs.playerSquare[slot];
+}
+
+void Form1::stepWalk() {
+    walkAt_ = (walkAt_ + 1) % N;
+    if (walkAt_ == gs.playerSquare[walker_]) {
+        finishWalk();
+        return;
+    }
+    redraw();
+}
+
+void Form1::finishWalk() {
+    if (!walking()) return;
+    walkTimer_.stop();
+    qApp->removeEventFilter(this);
+    walker_ = -1;
+    redraw();
+    landed();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!walking() || widget == nullptr || widget->window() != this) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+            // Ended from the event loop, not from inside this filter: the rest of the turn may
+            // open boxes and screens.
+            if (!finishAsked_) {
+                finishAsked_ = true;
+                QMetaObject::invokeMethod(this, &Form1::finishWalk, Qt::QueuedConnection);
+            }
+            return true;
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Form1::landed() {
+    const int p = gs.currentPlayer;
+    const int square = gs.playerSquare[p];
     gs.opponentIndex = GameState::MAX_PLAYERS;  // nobody met
     for (int i = 0; i < GameState::MAX_PLAYERS; ++i) {
         if (i != p && IsInGame(gs, i) && gs.playerSquare[i] == square) {

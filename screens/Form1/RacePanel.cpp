@@ -52,15 +52,18 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
         pictures.load(Portrait[k], gs.playerPortrait[k]);
         Name[k]->setText(gs.playerName[k]);
         Gold[k]->setText(QStringLiteral("%1 / %2").arg(gs.playerGold[k]).arg(gs.goldToWin));
+        Gold[k]->setAccessibleName(
+            QStringLiteral("%1 od %2 zlatnika").arg(gs.playerGold[k]).arg(gs.goldToWin));
+        Portrait[k]->setAccessibleName(QStringLiteral("Lik igraca ") + gs.playerName[k]);
         const bool moves = k == gs.currentPlayer;
         const QString color = moves ? QStringLiteral("#ffd35a") : QStringLiteral("#f6e7c1");
         Name[k]->setStyleSheet(QStringLiteral("color: %1;").arg(color));
         Gold[k]->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+        // One pass over the pattern, so a name with "%2" in it stays as typed.
         Row[k]->setAccessibleName(QStringLiteral("%1, %2 od %3 zlatnika%4")
-                                      .arg(gs.playerName[k])
-                                      .arg(gs.playerGold[k])
-                                      .arg(gs.goldToWin)
-                                      .arg(moves ? QStringLiteral(", na potezu") : QString()));
+                                      .arg(gs.playerName[k], QString::number(gs.playerGold[k]),
+                                           QString::number(gs.goldToWin),
+                                           moves ? QStringLiteral(", na potezu") : QString()));
     }
     update();
 }

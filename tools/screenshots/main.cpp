@@ -62,6 +62,7 @@ public:
           only_(only),
           pictures_(FindAppDir()),
           ctx_{gs_, screens_, pictures_, dialogs_, sound_, random_, app_, FindAppDir()} {
+        ctx_.walkStepMs = 0;  // the tour walks only where it says so
         RegisterScreens(ctx_);
     }
 
