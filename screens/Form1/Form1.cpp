@@ -213,7 +213,7 @@ void Form1::Command1_Click() {
     const int p = gs.currentPlayer;
     ctx.random.randomize();
     const int d = ctx.random.roll(6);
-    ctx.dialogs.message(QString::number(d));
+    ctx.dialogs.dieMessage(QString::number(d), d);
 
     int& square = gs.playerSquare[p];
     const int from = square;
