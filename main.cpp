@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "platform/App.h"
 #include "platform/AppDir.h"
@@ -21,8 +22,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString appDir = FindAppDir();
-    Ui::installGameFonts(appDir);
-    QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
+    // Only what the title window needs comes before it: the upright faces of the game's font.
+    // The icon and the other faces follow as soon as the event loop runs.
+    Ui::installFirstFonts(appDir);
 
     GameState gs;
     Screens screens;
@@ -35,6 +37,10 @@ int main(int argc, char* argv[]) {
     RegisterScreens(ctx);
 
     screens.show(ScreenId::Form2);
+    QTimer::singleShot(0, [&appDir] {
+        QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
+        Ui::installOtherFonts(appDir);
+    });
     const int code = QApplication::exec();
     screens.unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
