@@ -255,7 +255,7 @@ void Form1::finishWalk() {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!walking() || widget == nullptr || widget->window() != this) return false;
+    if (!walking() || widget == nullptr || (widget != this && !isAncestorOf(widget))) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
