@@ -57,8 +57,12 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
         Portrait[k]->setAccessibleName(QStringLiteral("Lik igraca ") + gs.playerName[k]);
         const bool moves = k == gs.currentPlayer;
         const QString color = moves ? QStringLiteral("#ffd35a") : QStringLiteral("#f6e7c1");
-        Name[k]->setStyleSheet(QStringLiteral("color: %1;").arg(color));
-        Gold[k]->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+        // A style sheet costs a re-polish: set only when the light moves.
+        const QString sheet = QStringLiteral("color: %1;").arg(color);
+        if (Name[k]->styleSheet() != sheet) {
+            Name[k]->setStyleSheet(sheet);
+            Gold[k]->setStyleSheet(sheet);
+        }
         // One pass over the pattern, so a name with "%2" in it stays as typed.
         Row[k]->setAccessibleName(QStringLiteral("%1, %2 od %3 zlatnika%4")
                                       .arg(gs.playerName[k], QString::number(gs.playerGold[k]),
