@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
 
 #include "platform/App.h"
 #include "platform/AppDir.h"
@@ -35,8 +36,9 @@ int main(int argc, char* argv[]) {
     }
 
     const QString appDir = FindAppDir();
-    Ui::installGameFonts(appDir);
-    QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
+    // Only what the title window needs comes before it: the upright faces of the game's font.
+    // The icon and the other faces follow as soon as the event loop runs.
+    Ui::installFirstFonts(appDir);
 
     GameState gs;
     Screens screens;
@@ -49,6 +51,10 @@ int main(int argc, char* argv[]) {
     RegisterScreens(ctx);
 
     screens.show(ScreenId::Form2);
+    QTimer::singleShot(0, [&appDir] {
+        QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
+        Ui::installOtherFonts(appDir);
+    });
     const int code = QApplication::exec();
     screens.unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

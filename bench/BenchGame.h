@@ -66,6 +66,7 @@ struct Game {
         : pictures(QStringLiteral(KAVGALIJA_ASSETS_DIR)),
           ctx{gs,    screens, pictures, dialogs,
               sound, random,  app,      QStringLiteral(KAVGALIJA_ASSETS_DIR)} {
+        ctx.walkStepMs = 0;  // turns back to back
         RegisterScreens(ctx);
     }
     ~Game() {

@@ -22,4 +22,7 @@ struct Context {
     App& app;
     // The folder with the game's pictures and sounds (the application directory).
     QString appDir;
+    // How long the mover's token rests on each square it walks over after a roll; 0 puts it on
+    // its new square at once (tests, the soak and the benchmarks, which play turns back to back).
+    int walkStepMs = 120;
 };

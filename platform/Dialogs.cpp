@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -12,9 +14,8 @@
 
 namespace {
 const QString kCaption = QStringLiteral("KAVGALIJA!");
-}
 
-void QtDialogs::message(const QString& prompt) {
+void showMessage(const QString& prompt, int face) {
     // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
     QDialog dialog;
@@ -41,7 +42,8 @@ void QtDialogs::message(const QString& prompt) {
     text->setPlainText(prompt);
     text->setAccessibleName(prompt);
     text->setFocusPolicy(Qt::NoFocus);
-    constexpr int kTextWidth = 380;
+    // Beside a die the box stays compact: its prompt is a bare number.
+    const int kTextWidth = face > 0 ? 240 : 380;
     text->document()->setDefaultFont(text->font());
     text->document()->setTextWidth(kTextWidth);
     const int height = static_cast<int>(text->document()->size().height()) + 8;
@@ -50,11 +52,53 @@ void QtDialogs::message(const QString& prompt) {
     ok->setDefault(true);
     ok->setFont(Ui::gameFont(12, true));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    layout->addWidget(text);
+    if (face >= 1 && face <= 6) {
+        auto* row = new QHBoxLayout;
+        auto* die = new QLabel(&dialog);
+        die->setObjectName(QStringLiteral("die"));
+        die->setPixmap(DieFace(face, 56, dialog.devicePixelRatioF()));
+        die->setAccessibleName(QStringLiteral("Kocka pokazuje ") + QString::number(face));
+        row->addWidget(die, 0, Qt::AlignVCenter);
+        row->addWidget(text);
+        layout->addLayout(row);
+    } else {
+        layout->addWidget(text);
+    }
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
     dialog.exec();
+}
+}  // namespace
+
+QPixmap DieFace(int face, int side, qreal devicePixelRatio) {
+    QPixmap pixmap(QSize(side, side) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF square(1.5, 1.5, side - 3, side - 3);
+    painter.setPen(QPen(QColor(0x6b, 0x4a, 0x1c), 2));
+    painter.setBrush(QColor(0xff, 0xfb, 0xf0));
+    painter.drawRoundedRect(square, side * 0.18, side * 0.18);
+    // Pips on a 3 x 3 grid, numbered row by row from the top left.
+    static const QList<int> pips[7] = {
+        {}, {4}, {0, 8}, {0, 4, 8}, {0, 2, 6, 8}, {0, 2, 4, 6, 8}, {0, 2, 3, 5, 6, 8}};
+    const qreal step = side / 4.0;
+    const qreal radius = side * 0.09;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(face == 1 ? QColor(0xc0, 0x2a, 0x2a) : QColor(0x2b, 0x1a, 0x0e));
+    for (const int pip : pips[qBound(0, face, 6)])
+        painter.drawEllipse(QPointF(step * (1 + pip % 3), step * (1 + pip / 3)), radius, radius);
+    return pixmap;
+}
+
+void QtDialogs::message(const QString& prompt) {
+    showMessage(prompt, 0);
+}
+
+void QtDialogs::dieMessage(const QString& prompt, int face) {
+    showMessage(prompt, face);
 }
 
 QString QtDialogs::input(const QString& prompt) {

@@ -41,6 +41,12 @@ QPixmap Pictures::decode(const QString& name) {
     QImage image;
     if (!path.isEmpty()) {
         QImageReader reader(path);
+        // Qt reads PNG itself; without this it would first load every image plugin there is to
+        // ask each whether it reads PNG, a good part of the time to the first window.
+        if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+            reader.setFormat("png");
+            reader.setAutoDetectImageFormat(false);
+        }
         image = reader.read();
     }
     if (image.isNull()) {

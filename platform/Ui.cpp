@@ -63,16 +63,39 @@ QFrame* panel(QWidget* parent, const QRect& slot) {
     return f;
 }
 
-void installGameFonts(const QString& appDir) {
+namespace {
+// Registers the shipped fonts whose file names match, and maps "Comic Sans MS" onto the first
+// family found.
+void registerFonts(const QString& appDir, const QStringList& patterns) {
     const QDir fonts(appDir + QStringLiteral("/fonts"));
     QString family;
-    for (const QString& file :
-         fonts.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")})) {
+    for (const QString& file : fonts.entryList(patterns, QDir::Files, QDir::Name)) {
         const int id = QFontDatabase::addApplicationFont(fonts.filePath(file));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (family.isEmpty() && !families.isEmpty()) family = families.first();
     }
     if (!family.isEmpty()) QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), family);
+}
+}  // namespace
+
+void installGameFonts(const QString& appDir) {
+    installFirstFonts(appDir);
+    installOtherFonts(appDir);
+}
+
+void installFirstFonts(const QString& appDir) {
+    registerFonts(appDir, {QStringLiteral("*-Regular.ttf"), QStringLiteral("*-Regular.otf"),
+                           QStringLiteral("*-Bold.ttf"), QStringLiteral("*-Bold.otf")});
+}
+
+void installOtherFonts(const QString& appDir) {
+    const QStringList first = {QStringLiteral("-Regular."), QStringLiteral("-Bold.")};
+    QStringList others;
+    for (const QString& file : QDir(appDir + QStringLiteral("/fonts"))
+                                   .entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")})) {
+        if (!file.contains(first[0]) && !file.contains(first[1])) others << file;
+    }
+    if (!others.isEmpty()) registerFonts(appDir, others);
 }
 
 }  // namespace Ui

@@ -47,5 +47,9 @@ QFrame* panel(QWidget* parent, const QRect& slot);
 
 // Registers the fonts shipped in the application directory and maps "Comic Sans MS" onto them.
 void installGameFonts(const QString& appDir);
+// The same in two halves: the upright regular and bold faces every screen uses, which the first
+// window needs, and the rest (italic, light), which can wait until it is up.
+void installFirstFonts(const QString& appDir);
+void installOtherFonts(const QString& appDir);
 
 }  // namespace Ui

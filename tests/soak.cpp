@@ -91,6 +91,7 @@ public:
           dialogs_(rng_),
           pictures_(appDir),
           ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir} {
+        ctx_.walkStepMs = 0;  // turns back to back
         RegisterScreens(ctx_);
     }
     ~Bot() {

@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "platform/Random.h"
 #include "platform/Screens.h"
 #include "platform/Ui.h"
+#include "screens/Form1/RacePanel.h"
 #include "screens/borba/borba.h"
 #include "state/Items.h"
 
@@ -93,27 +96,28 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
             Ui::picture(this, QStringLiteral("Image4(%1)").arg(i), {x - 2, y - 20, 25, 113});
     }
 
-    // Inside the ring: the two card stacks at the ends, the turn in the middle.
+    // Inside the ring: the two card stacks at the ends, the turn in the middle, the race below.
     const int innerLeft = kLeft + kTileW;
     const int innerTop = kTop + kTileH;
-    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 50, 150, 200});
+    Image5 = Ui::picture(this, QStringLiteral("Image5"), {innerLeft + 40, innerTop + 30, 130, 173});
     Image6 = Ui::picture(this, QStringLiteral("Image6"),
-                         {kLeft + 11 * kCellW - 40 - 150, innerTop + 50, 150, 200});
+                         {kLeft + 11 * kCellW - 40 - 130, innerTop + 30, 130, 173});
+    race = new RacePanel(this, {innerLeft + 10, innerTop + 244, 11 * kCellW - kTileW - 20, 66});
     ctx.pictures.load(Image5, QStringLiteral("ui/cards1.png"));
     ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
 
     const int mid = kWidth / 2;
     Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Na potezu:"),
-                       {mid - 200, innerTop + 34, 400, 30});
+                       {mid - 200, innerTop + 4, 400, 30});
     Label1->setFont(Ui::gameFont(14, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 64, 400, 40});
+    Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 34, 400, 40});
     Label2->setFont(Ui::gameFont(20, true));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setStyleSheet(QStringLiteral("color: #ffd35a;"));
 
     Command1 = Ui::button(this, QStringLiteral("Command1"), QString(),
-                          {mid - 70, innerTop + 118, 140, 100});
+                          {mid - 70, innerTop + 80, 140, 100});
     Command1->setIcon(QIcon(ctx.pictures.picture(QStringLiteral("ui/dice.png"))));
     Command1->setIconSize({120, 80});
     Command1->setAccessibleName(QStringLiteral("Baci kocku"));
@@ -123,18 +127,25 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     Command1->setDefault(true);
 
     Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Opcije"),
-                          {mid - 180, innerTop + 236, 170, 42});
+                          {mid - 180, innerTop + 190, 170, 42});
     Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Inventar"),
-                          {mid + 10, innerTop + 236, 170, 42});
+                          {mid + 10, innerTop + 190, 170, 42});
     Command2->setFont(Ui::gameFont(13, true));
     Command3->setFont(Ui::gameFont(13, true));
     setTabOrder(Command1, Command3);
     setTabOrder(Command3, Command2);
     Command1->setFocus();
 
+    marks = new TokenMarks(this);
+
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(&walkTimer_, &QTimer::timeout, this, &Form1::stepWalk);
+}
+
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
 }
 
 void Form1::generate() {
@@ -155,19 +166,23 @@ void Form1::redraw() {
     // Slot order, so on a shared square the highest slot's picture is the one left in each layer.
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (!IsInGame(gs, k)) continue;
-        const int s = gs.playerSquare[k];
         if (Items::isArmorCode(gs.playerArmor[k]))
-            ctx.pictures.load(Image1[s], Items::armorPicture(gs.playerArmor[k]));
+            ctx.pictures.load(Image1[shownSquare(k)], Items::armorPicture(gs.playerArmor[k]));
         if (Items::isShield(gs.playerShield[k]))
-            ctx.pictures.load(Image7[s], Items::shieldPicture(gs.playerShield[k]));
+            ctx.pictures.load(Image7[shownSquare(k)], Items::shieldPicture(gs.playerShield[k]));
     }
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        if (IsInGame(gs, k)) ctx.pictures.load(Image2[gs.playerSquare[k]], gs.playerPortrait[k]);
+        if (IsInGame(gs, k)) ctx.pictures.load(Image2[shownSquare(k)], gs.playerPortrait[k]);
     }
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (IsInGame(gs, k) && !gs.playerWeapon[k].isEmpty())
-            ctx.pictures.load(Image4[gs.playerSquare[k]], Items::weaponPicture(gs.playerWeapon[k]));
+            ctx.pictures.load(Image4[shownSquare(k)], Items::weaponPicture(gs.playerWeapon[k]));
     }
+    std::array<QRect, GameState::MAX_PLAYERS> tokens{};
+    for (int k = 0; k < GameState::MAX_PLAYERS; ++k)
+        if (IsInGame(gs, k)) tokens[k] = Image2[shownSquare(k)]->geometry();
+    marks->refresh(tokens, gs.currentPlayer);
+    race->refresh(gs, ctx.pictures);
     describe();
 }
 
@@ -177,7 +192,7 @@ void Form1::describe() {
     QString standing[N];
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (!IsInGame(gs, k)) continue;
-        const int s = gs.playerSquare[k];
+        const int s = shownSquare(k);
         standing[s] += QStringLiteral(", ") + gs.playerName[k];
         Image2[s]->setMeaning(Ui::portraitOf(gs.playerName[k]));
         if (!gs.playerWeapon[k].isEmpty()) Image4[s]->setMeaning(gs.playerWeapon[k]);
@@ -226,12 +241,74 @@ void Form1::Command1_Click() {
     const int p = gs.currentPlayer;
     ctx.random.randomize();
     const int d = ctx.random.roll(6);
-    ctx.dialogs.message(QString::number(d));
+    ctx.dialogs.dieMessage(QString::number(d), d);
 
     int& square = gs.playerSquare[p];
+    const int from = square;
     if (square + d > N - 1) square -= N;
     square += d;
 
+    if (ctx.walkStepMs <= 0) {
+        landed();
+        return;
+    }
+    walker_ = p;
+    walkAt_ = from;
+    finishAsked_ = false;
+    qApp->installEventFilter(this);
+    walkTimer_.start(ctx.walkStepMs);
+}
+
+int Form1::shownSquare(int slot) const {
+    return slot == walker_ ? walkAt_ : gs.playerSquare[slot];
+}
+
+void Form1::stepWalk() {
+    walkAt_ = (walkAt_ + 1) % N;
+    if (walkAt_ == gs.playerSquare[walker_]) {
+        finishWalk();
+        return;
+    }
+    redraw();
+}
+
+void Form1::finishWalk() {
+    if (!walking()) return;
+    walkTimer_.stop();
+    qApp->removeEventFilter(this);
+    walker_ = -1;
+    redraw();
+    landed();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!walking() || widget == nullptr || (widget != this && !isAncestorOf(widget))) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+            // Ended from the event loop, not from inside this filter: the rest of the turn may
+            // open boxes and screens.
+            if (!finishAsked_) {
+                finishAsked_ = true;
+                QMetaObject::invokeMethod(this, &Form1::finishWalk, Qt::QueuedConnection);
+            }
+            return true;
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Form1::landed() {
+    const int p = gs.currentPlayer;
+    const int square = gs.playerSquare[p];
     gs.opponentIndex = GameState::MAX_PLAYERS;  // nobody met
     for (int i = 0; i < GameState::MAX_PLAYERS; ++i) {
         if (i != p && IsInGame(gs, i) && gs.playerSquare[i] == square) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTimer>
 #include <array>
 
 #include "platform/Screen.h"
@@ -9,6 +10,8 @@
 class QLabel;
 class QPushButton;
 class PictureBox;
+class RacePanel;
+class TokenMarks;
 
 // The board: the ring of 30 squares with every player's figure, whose turn it is, and the buttons
 // of a turn.
@@ -16,6 +19,7 @@ class Form1 : public Screen {
     Q_OBJECT
 public:
     explicit Form1(Context& ctx);
+    ~Form1() override;
 
     // Generates the board once per game, redraws it, checks the player to move for victory and
     // passes over a lost turn. It is also the board's refresh.
@@ -23,6 +27,13 @@ public:
     void Command1_Click();  // roll
     void Command2_Click();  // Opcije
     void Command3_Click();  // Inventar
+
+    // After a roll the mover's token walks square by square to its new square; the board takes no
+    // input meanwhile, and a click or a key ends the walk at once.
+    bool walking() const { return walker_ >= 0; }
+    void finishWalk();
+    // Where the board shows the slot's token: its square, or the one its walk has come to.
+    int shownSquare(int slot) const;
 
     // How the reward and danger squares end a turn: the next player is to move, and the board
     // comes back (unless its load handed over to the victory screen) naming that player.
@@ -43,13 +54,26 @@ public:
     QPushButton* Command3;
     QLabel* Label1;
     QLabel* Label2;  // the name of the player to move
+    RacePanel* race;
+    TokenMarks* marks;
 
 protected:
     // Closing the board ends the program, as "Kraj igre" does.
     void frameClosed() override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void generate();
     void redraw();
     void describe();
+    void stepWalk();
+    // The rest of a turn once the mover stands on the rolled square: a meeting, a reward, a
+    // danger, a coin, or a plain square and the next player.
+    void landed();
+
+    QTimer walkTimer_;
+    int walker_ = -1;  // the slot whose token is walking
+    int walkAt_ = 0;   // the square it has come to
+    bool finishAsked_ = false;
 };

@@ -35,7 +35,11 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
         QStringLiteral("credits { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
                        "#20324a, stop:1 #0d1521); }"));
 
-    // Thirteen figures in two bands, left and right of the text column.
+    // Thirteen figures in two bands, left and right of the text column: the upper one near the
+    // top edge, the lower one as near the bottom edge (a figure is 168 px with its step down).
+    constexpr int kEdge = 16;
+    constexpr int kFigureH = 30 + 34 + 104;
+    const int lowerTop = height() - kEdge - kFigureH;
     const int columnLeft = Ui::twipsToPixels(4680);
     const int columnRight = columnLeft + Ui::twipsToPixels(2775);
     std::array<QPoint, 13> spots;
@@ -50,7 +54,7 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
         const int from = left ? 8 : columnRight + 12;
         const int to = left ? columnLeft - 78 : width() - 78;
         const int x = places > 1 ? from + k * (to - from) / (places - 1) : from;
-        spots[i] = QPoint(x, (top ? 16 : 290) + (k % 2) * 30);
+        spots[i] = QPoint(x, (top ? kEdge : lowerTop) + (k % 2) * 30);
     }
     for (int body = 0; body < 13; ++body) {
         Image2[body] = Ui::picture(this, QStringLiteral("Image2(%1)").arg(body), {0, 0, 70, 104});
@@ -66,9 +70,11 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
                           QStringLiteral("\\lik%1.gif").arg(head, 2, 10, QLatin1Char('0')));
     }
 
-    Image3 = Ui::picture(this, QStringLiteral("Image3"), {18, 436, 40, 156});
+    // The banner and the scroll in the free space between the bands, left of the text.
+    const int between = (kEdge + kFigureH + lowerTop) / 2;
+    Image3 = Ui::picture(this, QStringLiteral("Image3"), {18, between - 78, 40, 156});
     ctx.pictures.load(Image3, QStringLiteral("ui/about-1.png"));
-    Image4 = Ui::picture(this, QStringLiteral("Image4"), {76, 476, 112, 112});
+    Image4 = Ui::picture(this, QStringLiteral("Image4"), {76, between - 56, 112, 112});
     ctx.pictures.load(Image4, QStringLiteral("ui/about-2.png"));
 
     Label1 = Ui::label(this, QStringLiteral("Label1"), QString::fromUtf8(kAboutText),

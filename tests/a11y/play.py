@@ -34,7 +34,10 @@ def wait(what, condition, seconds=10):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         pump()
-        found = condition()
+        try:
+            found = condition()
+        except GLib.Error:  # an object went away while being read: look again
+            found = None
         if found:
             return found
         time.sleep(0.03)
@@ -99,6 +102,15 @@ def labels(node):
     return [c.name for c in descendants(node) if c.getRoleName() == "label"]
 
 
+def square_of(board, player):
+    """The square the board says the player stands on, counted from 0."""
+    for child in descendants(board):
+        if m := re.fullmatch(r"Polje (\d+): [^,]+((?:, [^,]+)*)", child.name):
+            if player in m.group(2).split(", "):
+                return int(m.group(1)) - 1
+    return None
+
+
 def on_rename(event):
     try:
         if event.source.getRoleName() == "label":
@@ -132,6 +144,8 @@ try:
     for turn in range(80):
         board = wait("the board", lambda: window("Form1"))
         turn_labels = labels(board)
+        if "Na potezu:" not in turn_labels:
+            fail(f"the board reads {turn_labels}")
         mover = turn_labels[turn_labels.index("Na potezu:") + 1]
         heard.append(f"turn {turn}: {mover}")
 
@@ -146,11 +160,21 @@ try:
 
         if met >= {"reward", "danger", "fight"} and checked > turn // 2 + 1:
             break
+        start = square_of(board, mover)
+        if start is None:
+            fail(f"no square names {mover}")
         press(board, "Baci kocku")
         # The die's box comes first; then whatever the square holds, until the board is idle.
         box = wait("the die's box", lambda: window("KAVGALIJA!", "alert"))
-        if not re.fullmatch(r"[1-6]", box.description):
-            fail(f"the die said {box.description!r}")
+        die = box.description
+        if not re.fullmatch(r"[1-6]", die):
+            fail(f"the die said {die!r}")
+        press(box, "OK")
+        wait("the die's box to close", lambda: box not in windows())
+        # The token walks to its square; then the board says so, unless a window took its place.
+        rolled = (start + int(die)) % 30
+        wait("the walk", lambda: [w for w in windows() if w.name != "Form1"]
+             or square_of(board, mover) == rolled)
         idle = 0
         while idle < 8:
             time.sleep(0.04)
@@ -213,6 +237,8 @@ try:
     if VERBOSE:
         print("\n".join(heard))
     print(f"played {turn} turns in {time.monotonic() - started:.0f} s, met {sorted(met)}, checked the gold {checked} times")
+except Exception as error:  # a vanished object or a missing label: report what was heard
+    fail(repr(error))
 finally:
     if process.poll() is None:
         process.kill()

@@ -3,7 +3,12 @@
 #include <QTest>
 
 void FakeDialogs::message(const QString& prompt) {
+    dieMessage(prompt, 0);
+}
+
+void FakeDialogs::dieMessage(const QString& prompt, int face) {
     messages.append(prompt);
+    dieFaces.append(face);
     if (onMessage) onMessage(prompt);
 }
 

@@ -17,8 +17,10 @@ class FakeDialogs : public Dialogs {
 public:
     void message(const QString& prompt) override;
     QString input(const QString& prompt) override;
+    void dieMessage(const QString& prompt, int face) override;
 
     QStringList messages;      // every message box, in order
+    QList<int> dieFaces;       // the face shown by each of them, 0 for none
     QStringList inputPrompts;  // every input box, in order
     QQueue<QString> answers;   // answers to the next input boxes
     // Runs while a message box is "open", for tests that act in the middle of a handler.

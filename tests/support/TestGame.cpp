@@ -7,6 +7,7 @@
 
 TestGame::TestGame(const QString& appDir)
     : pictures(appDir), ctx{gs, screens, pictures, dialogs, sound, random, app, appDir} {
+    ctx.walkStepMs = 0;  // a turn runs to its end within the click; tests that walk say so
     RegisterScreens(ctx);
 }
 

@@ -5,6 +5,7 @@
 // seed, and nothing is heard.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ public:
           only_(only),
           pictures_(FindAppDir()),
           ctx_{gs_, screens_, pictures_, dialogs_, sound_, random_, app_, FindAppDir()} {
+        ctx_.walkStepMs = 0;  // the tour walks only where it says so
         RegisterScreens(ctx_);
     }
 
@@ -92,6 +94,7 @@ public:
         setUpPlayers();
         screens_.show(ScreenId::Form1);
         shoot(ScreenId::Form1, "board");
+        dieBox();
 
         screens_.get<Form1>(ScreenId::Form1)->Command3_Click();
         shoot(ScreenId::inventar, "inventory");
@@ -107,6 +110,8 @@ public:
         screens_.unload(ScreenId::opasnost);
 
         fight();
+
+        walk();
 
         gs_.currentPlayer = 3;
         gs_.playerGold[3] = gs_.goldToWin;
@@ -145,6 +150,37 @@ private:
         gs_.newGame = 1;
     }
 
+    // The die's box as the players see it after a roll of four.
+    void dieBox() {
+        QTimer::singleShot(300, [this] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr) return fail(QStringLiteral("die.png: no box on show"));
+            save(box->grab(), "die");
+            box->close();
+        });
+        QtDialogs().dieMessage(QStringLiteral("4"), 4);
+    }
+
+    // Milica's token halfway through its walk; the walk then ends at once, as a click ends it.
+    void walk() {
+        setUpPlayers();
+        gs_.newGame = 0;
+        screens_.show(ScreenId::Form1);
+        auto* board = screens_.get<Form1>(ScreenId::Form1);
+        ctx_.walkStepMs = 120;
+        board->Command1_Click();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 200) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!board->walking()) fail(QStringLiteral("walk.png: the token is not walking"));
+        shoot(ScreenId::Form1, "walk");
+        board->finishWalk();
+        ctx_.walkStepMs = 0;
+        for (ScreenId id : {ScreenId::Nagrade, ScreenId::opasnost, ScreenId::borba})
+            screens_.unload(id);
+        gs_.fightOpen = 0;
+    }
+
     // Dragan comes to Milica's square: blows until a taunt is in the bubble, nobody falling.
     void fight() {
         gs_.playerSquare[1] = gs_.playerSquare[0];
@@ -175,7 +211,12 @@ private:
             return fail(file + QStringLiteral(": window not on show"));
         // Let the window system map and paint it first.
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        const QPixmap shot = w->grab();
+        save(w->grab(), name);
+    }
+
+    void save(const QPixmap& shot, const char* name) {
+        const QString file = QString::fromLatin1(name) + suffix_ + QStringLiteral(".png");
+        if (!only_.isEmpty() && !only_.contains(QString::fromLatin1(name))) return;
         if (!shot.save(QDir(out_).filePath(file)))
             return fail(file + QStringLiteral(": not saved"));
         std::printf("%s %dx%d\n", qPrintable(file), shot.width(), shot.height());
