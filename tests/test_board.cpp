@@ -114,7 +114,8 @@ private slots:
         g.random.pushRoll(7, 15);  // the fight's background
         g.gs.currentPlayer = 3;
         g.screens.show(ScreenId::Form1);
-        auto* f = g.screen<Form1>(ScreenId::Form1);
+        // The fight that ends the walk unloads the board: hold it by a guarded pointer.
+        QPointer<Form1> f = g.screen<Form1>(ScreenId::Form1);
         f->Command1_Click();
         QCOMPARE(g.dialogs.dieFaces, QList<int>{3});
         QCOMPARE(g.dialogs.messages, QStringList{u"3"_s});
@@ -126,13 +127,17 @@ private slots:
             QTest::mouseClick(f->Command3, Qt::LeftButton);  // not the inventory: it ends the walk
             QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
         } else {
-            QTRY_COMPARE(f->shownSquare(3), 12);
-            QCOMPARE(f->Image2[12]->fileName(), u"lik05.gif"_s);
-            QVERIFY(f->walking() && !g.screens.isLoaded(ScreenId::borba));
+            QTRY_VERIFY(!f || f->shownSquare(3) != 11);
+            if (f && f->walking()) {  // caught on its way (a slow machine may miss the steps)
+                const int at = f->shownSquare(3);
+                QVERIFY(at == 12 || at == 13);
+                QCOMPARE(f->Image2[at]->fileName(), u"lik05.gif"_s);
+                QVERIFY(!g.screens.isLoaded(ScreenId::borba));
+            }
         }
         QTRY_VERIFY(g.screens.isLoaded(ScreenId::borba));
-        QVERIFY(!f->walking() && !g.screens.isLoaded(ScreenId::inventar));
-        QCOMPARE(f->shownSquare(3), 14);
+        QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
+        QCOMPARE(g.gs.playerSquare[3], 14);
         QCOMPARE(g.gs.opponentIndex, 1);
     }
 };

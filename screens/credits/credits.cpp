@@ -1,5 +1,7 @@
 #include "credits.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QShortcut>
 
@@ -82,6 +84,9 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Label1->setFont(Ui::gameFont(11));
+    // Tall enough for the whole text in the game's lettering, so the last lines are not cut off.
+    Label1->resize(Label1->width(),
+                   std::max(Label1->height(), Label1->heightForWidth(Label1->width())));
     Label1->setStyleSheet(QStringLiteral("color: #f6e7c1;"));
 
     // Escape closes the window as its frame does.
