@@ -17,19 +17,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <random>
-#include <string>
 
-#include "platform/App.h"
 #include "platform/Context.h"
-#include "platform/Dialogs.h"
 #include "platform/DirList.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
 #include "platform/Screen.h"
 #include "platform/Screens.h"
-#include "platform/Sound.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 #include "state/Items.h"
@@ -77,6 +73,7 @@ private:
     std::mt19937& rng_;
 };
 
+// How a game ended; `why` is set only when it broke.
 struct Outcome {
     enum Kind { Victory, Quit, Capped, Broken } kind = Capped;
     long events = 0;
@@ -103,41 +100,31 @@ public:
         Outcome out;
         screens_.show(ScreenId::Form2);
         bool wonOnce = false;
-        for (out.events = 0; out.events < kEventCap; ++out.events) {
+        const auto end = [&](Outcome::Kind kind, const QString& why = {}) {
+            out.kind = kind;
+            out.why = why.isEmpty() ? why : why + QStringLiteral(" after ") + lastAction_;
+            return out;
+        };
+        for (; out.events < kEventCap; ++out.events) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (app_.quitCount > 0) {
-                if (!quitAllowed_)
-                    return broken(out,
-                                  QStringLiteral("the program quit by itself: ") + lastAction_);
-                out.kind = wonOnce ? Outcome::Victory : Outcome::Quit;
-                return out;
+                if (!quitAllowed_) return end(Outcome::Broken, QStringLiteral("the program quit"));
+                return end(wonOnce ? Outcome::Victory : Outcome::Quit);
             }
             const QString why = checkInvariants();
-            if (!why.isEmpty()) return broken(out, why + QStringLiteral(" after ") + lastAction_);
-            if (screens_.isVisible(ScreenId::pobeda)) wonOnce = true;
-            if (wonOnce && screens_.isVisible(ScreenId::Form2)) {
-                out.kind = Outcome::Victory;
-                return out;
-            }
-            if (!act())
-                return broken(out, QStringLiteral("stuck: nothing to press after ") + lastAction_);
+            if (!why.isEmpty()) return end(Outcome::Broken, why);
+            wonOnce |= screens_.isVisible(ScreenId::pobeda);
+            if (wonOnce && screens_.isVisible(ScreenId::Form2)) return end(Outcome::Victory);
+            if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
         }
-        out.kind = wonOnce ? Outcome::Victory : Outcome::Capped;
-        return out;
+        return end(wonOnce ? Outcome::Victory : Outcome::Capped);
     }
 
 private:
-    Outcome broken(Outcome out, const QString& why) {
-        out.kind = Outcome::Broken;
-        out.why = why;
-        return out;
-    }
-
     QList<Screen*> visibleScreens() const {
         QList<Screen*> list;
-        for (ScreenId id : kAllScreens) {
+        for (ScreenId id : kAllScreens)
             if (screens_.isVisible(id)) list.append(screens_.loaded(id));
-        }
         return list;
     }
 
@@ -147,27 +134,38 @@ private:
         if (shown != 1) return QStringLiteral("%1 game windows on show").arg(shown);
         const bool inGame =
             !screens_.isVisible(ScreenId::Form2) && !screens_.isVisible(ScreenId::Kreiranje);
-        if (inGame && !IsInGame(gs_, gs_.currentPlayer))
+        if (gs_.currentPlayer < 0 || gs_.currentPlayer > 3 ||
+            (inGame && !IsInGame(gs_, gs_.currentPlayer)))
             return QStringLiteral("slot %1 is to move but takes no part").arg(gs_.currentPlayer);
-        if (gs_.currentPlayer < 0 || gs_.currentPlayer > 3)
-            return QStringLiteral("currentPlayer out of range");
         for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
-            if (gs_.playerSquare[p] < 0 || gs_.playerSquare[p] >= GameState::BOARD_SQUARES)
-                return QStringLiteral("slot %1 on square %2").arg(p).arg(gs_.playerSquare[p]);
-            if (gs_.playerGold[p] < 0)
-                return QStringLiteral("slot %1 has %2 gold").arg(p).arg(gs_.playerGold[p]);
-            if (!Items::isArmorCode(gs_.playerArmor[p]))
-                return QStringLiteral("slot %1 armour %2").arg(p).arg(gs_.playerArmor[p]);
-            if (!gs_.playerWeapon[p].isEmpty() && !Items::isWeapon(gs_.playerWeapon[p]))
-                return QStringLiteral("slot %1 weapon %2").arg(p).arg(gs_.playerWeapon[p]);
-            if (!gs_.playerShield[p].isEmpty() && !Items::isShield(gs_.playerShield[p]))
-                return QStringLiteral("slot %1 shield %2").arg(p).arg(gs_.playerShield[p]);
+            const bool sound =
+                gs_.playerSquare[p] >= 0 && gs_.playerSquare[p] < GameState::BOARD_SQUARES &&
+                gs_.playerGold[p] >= 0 && Items::isArmorCode(gs_.playerArmor[p]) &&
+                (gs_.playerWeapon[p].isEmpty() || Items::isWeapon(gs_.playerWeapon[p])) &&
+                (gs_.playerShield[p].isEmpty() || Items::isShield(gs_.playerShield[p]));
+            if (!sound)
+                return QStringLiteral("slot %1: square %2, gold %3, armour %4, %5, %6")
+                    .arg(p)
+                    .arg(gs_.playerSquare[p])
+                    .arg(gs_.playerGold[p])
+                    .arg(gs_.playerArmor[p])
+                    .arg(gs_.playerWeapon[p], gs_.playerShield[p]);
         }
         return {};
     }
 
     static bool quits(const QString& caption) {
         return caption == QStringLiteral("KRAJ") || caption == QStringLiteral("Kraj igre");
+    }
+
+    // The buttons one could press now; leaving the program is possible, just rare, so that most
+    // games get played.
+    QList<QPushButton*> pressable(Screen* window) {
+        QList<QPushButton*> buttons;
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            if (b->isVisibleTo(window) && b->isEnabled() && (!quits(b->text()) || rng_() % 50 == 0))
+                buttons.append(b);
+        return buttons;
     }
 
     // One event. False when nothing at all can be done.
@@ -178,50 +176,33 @@ private:
         const QString name = window->objectName();
 
         // Now and then a window is closed through its frame.
-        if (rng_() % 40 == 0) {
-            const bool quitting =
-                window->screenId() == ScreenId::Form2 || window->screenId() == ScreenId::Form1;
-            if (!quitting || rng_() % 10 == 0) {
-                lastAction_ = QStringLiteral("closed ") + name;
-                quitAllowed_ = quitting;
-                window->close();
-                return true;
-            }
+        const bool quitting =
+            window->screenId() == ScreenId::Form2 || window->screenId() == ScreenId::Form1;
+        if (rng_() % 40 == 0 && (!quitting || rng_() % 10 == 0)) {
+            lastAction_ = QStringLiteral("closed ") + name;
+            quitAllowed_ = quitting;
+            window->close();
+            return true;
         }
 
         // Typing: small amounts (so games end), sometimes junk, into the options; names at
         // creation.
         for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
             if (!field->isVisibleTo(window) || rng_() % 3 != 0) continue;
-            if (window->screenId() == ScreenId::opcije) {
-                const int pick = static_cast<int>(rng_() % 10);
-                field->setText(pick < 7   ? QString::number(rng_() % 4)
-                               : pick < 9 ? oddText(rng_)
-                                          : QStringLiteral("1e9"));
-            } else {
+            const int pick = static_cast<int>(rng_() % 10);
+            if (window->screenId() != ScreenId::opcije || pick == 9)
                 field->setText(oddText(rng_));
-            }
+            else
+                field->setText(pick < 8 ? QString::number(rng_() % 4) : QStringLiteral("1e9"));
         }
-        for (DirList* list : window->findChildren<DirList*>()) {
+        for (DirList* list : window->findChildren<DirList*>())
             if (list->isVisibleTo(window) && list->count() > 0 && rng_() % 3 == 0)
                 list->openRow(static_cast<int>(rng_() % list->count()));
-        }
 
-        QList<QPushButton*> buttons;
-        for (QPushButton* b : window->findChildren<QPushButton*>()) {
-            if (!b->isVisibleTo(window) || !b->isEnabled()) continue;
-            // Leaving the program is possible, just rare, so that most games get played.
-            if (quits(b->text()) && rng_() % 50 != 0) continue;
-            buttons.append(b);
-        }
-        if (buttons.isEmpty()) {
-            // Another window may still have something to press.
-            for (Screen* other : visible) {
-                for (QPushButton* b : other->findChildren<QPushButton*>())
-                    if (b->isVisibleTo(other) && b->isEnabled()) return true;
-            }
-            return false;
-        }
+        const QList<QPushButton*> buttons = pressable(window);
+        if (buttons.isEmpty())  // another window may still have something to press
+            return std::any_of(visible.begin(), visible.end(),
+                               [this](Screen* other) { return !pressable(other).isEmpty(); });
         QPushButton* pressed = buttons[rng_() % buttons.size()];
         lastAction_ = name + QStringLiteral(": ") +
                       (pressed->text().isEmpty() ? pressed->objectName() : pressed->text());
@@ -265,16 +246,16 @@ void breakAssets(const QString& from, const QString& to, uint64_t seed) {
 }
 
 struct Options {
-    long games = 200;
-    uint64_t seed = 1;
-    QString assets = QStringLiteral("normal");
-    bool quiet = false;
+    long games;
+    uint64_t seed;
+    QString assets;
+    bool quiet;
 };
 
 // What the batches have done, in memory shared with the parent, so that a child's crash still
 // tells which game it was playing.
 struct Tally {
-    long done = 0, events = 0, victories = 0, quits = 0, capped = 0, broken = 0, stuck = 0;
+    long done = 0, events = 0, counts[4] = {};  // by Outcome::Kind
     uint64_t running = 0;
     bool open = false;
 };
@@ -289,10 +270,8 @@ int runBatch(const Options& opt, long first, long last, Tally& tally) {
 
     QString appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR);
     QTemporaryDir temp;
-    if (opt.assets == QStringLiteral("empty")) {
-        appDir = temp.path();
-    } else if (opt.assets == QStringLiteral("broken")) {
-        breakAssets(QStringLiteral(KAVGALIJA_ASSETS_DIR), temp.path(), opt.seed);
+    if (opt.assets != QStringLiteral("normal")) {
+        if (opt.assets == QStringLiteral("broken")) breakAssets(appDir, temp.path(), opt.seed);
         appDir = temp.path();
     }
     // With the real assets the sounds are only logged, or every victory would wait for its fanfare;
@@ -305,22 +284,14 @@ int runBatch(const Options& opt, long first, long last, Tally& tally) {
     for (long g = first; g < last; ++g) {
         tally.running = opt.seed + static_cast<uint64_t>(g);
         tally.open = true;
-        Outcome out;
-        {
-            Bot bot(tally.running, appDir, sound);
-            out = bot.play();
-        }
+        const Outcome out = Bot(tally.running, appDir, sound).play();
         tally.events += out.events;
-        long* counts[] = {&tally.victories, &tally.quits, &tally.capped,
-                          out.why.startsWith(QStringLiteral("stuck")) ? &tally.stuck
-                                                                      : &tally.broken};
-        ++*counts[out.kind];
-        if (out.kind == Outcome::Broken) {
+        ++tally.counts[out.kind];
+        if (out.kind == Outcome::Broken)
             std::printf("soak: game with seed %llu broke: %s\n",
                         static_cast<unsigned long long>(tally.running),
                         qPrintable(out.why.simplified()));
-            std::fflush(stdout);
-        }
+        std::fflush(stdout);
         ++tally.done;
         tally.open = false;
     }
@@ -330,24 +301,21 @@ int runBatch(const Options& opt, long first, long last, Tally& tally) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    Options opt;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const bool valued = i + 1 < argc;
-        if (a == "--games" && valued)
-            opt.games = std::atol(argv[++i]);
-        else if (a == "--seed" && valued)
-            opt.seed = std::strtoull(argv[++i], nullptr, 10);
-        else if (a == "--assets" && valued)
-            opt.assets = QString::fromLatin1(argv[++i]);
-        else if (a == "--quiet")
-            opt.quiet = true;
-        else {
-            std::fprintf(
-                stderr,
-                "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]\n");
-            return 2;
-        }
+    const QStringList args = [&] {
+        QStringList list;
+        for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    const auto value = [&](const char* key, const char* fallback) {
+        const qsizetype i = args.indexOf(QLatin1String(key));
+        return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString::fromLatin1(fallback);
+    };
+    const Options opt{value("--games", "200").toLong(), value("--seed", "1").toULongLong(),
+                      value("--assets", "normal"), args.contains(QStringLiteral("--quiet"))};
+    if (opt.games <= 0) {
+        std::fprintf(stderr, "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] "
+                             "[--quiet]\n");
+        return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (opt.assets != QStringLiteral("normal")) qputenv("SDL_AUDIODRIVER", "dummy");
@@ -359,7 +327,6 @@ int main(int argc, char* argv[]) {
     long crashes = 0;
     while (tally.done + crashes < opt.games) {
         const long first = tally.done + crashes;
-        std::fflush(stdout);
         const pid_t child = fork();
         if (child == 0) {
             // Qt's own chatter (missing pictures and the like) is not what the soak reports.
@@ -375,12 +342,11 @@ int main(int argc, char* argv[]) {
                         static_cast<unsigned long long>(tally.running), status);
         }
     }
-    const long failed = crashes + tally.broken + tally.stuck;
-    std::printf(
-        "soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the event cap, "
-        "%ld crashes, %ld invariant breaks, %ld stuck\n",
-        qPrintable(opt.assets), tally.done + crashes, tally.events, tally.victories, tally.quits,
-        tally.capped, crashes, tally.broken, tally.stuck);
-    std::printf("%ld passed, %ld failed\n", tally.done + crashes - failed, failed);
+    const long failed = crashes + tally.counts[Outcome::Broken];
+    std::printf("soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the "
+                "event cap, %ld crashes, %ld broken or stuck\n%ld passed, %ld failed\n",
+                qPrintable(opt.assets), opt.games, tally.events, tally.counts[Outcome::Victory],
+                tally.counts[Outcome::Quit], tally.counts[Outcome::Capped], crashes,
+                tally.counts[Outcome::Broken], opt.games - failed, failed);
     return failed == 0 ? 0 : 1;
 }
