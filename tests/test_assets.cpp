@@ -1,15 +1,11 @@
 // Catches packaging faults in assets/: a missing or misnamed file, a picture that is not what its
-// extension says, a sound in a form some back end cannot play, a silent or over-long sound, a
-// theme missing a line.
-#include <cmath>
-
+// extension says, a sound in a form some back end cannot play, a theme missing a line.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QMultiMap>
 #include <QTest>
 #include <QtEndian>
 
@@ -27,57 +23,15 @@ QString find(const QString& relative) {
     return PathResolver().resolve(QStringLiteral(KAVGALIJA_ASSETS_DIR "/") + relative);
 }
 
-struct Wav {
-    quint16 tag = 0, channels = 0, bits = 0;
-    quint32 rate = 0;
-    double seconds = 0, rmsDb = -100;  // RMS against full scale
-    int peak = 0;
-    QString error;
-};
-
-// Walks the RIFF chunks (the header is not always 44 bytes).
-Wav readWav(const QString& path) {
-    Wav w;
+// 16-bit mono PCM behind the plain 44-byte header every sound back end plays.
+bool plainPcm(const QString& path) {
     QFile f(path);
-    const QByteArray all = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    if (all.size() < 12 || !all.startsWith("RIFF") || all.mid(8, 4) != "WAVE") {
-        w.error = "not RIFF/WAVE";
-        return w;
-    }
-    bool fmt = false, data = false;
-    for (qsizetype pos = 12; pos + 8 <= all.size();) {
-        const char* p = all.constData() + pos + 8;
-        const quint32 size = qFromLittleEndian<quint32>(all.constData() + pos + 4);
-        if (pos + 8 + qsizetype(size) > all.size()) {
-            w.error = "a chunk runs past the end";
-            return w;
-        }
-        if (all.mid(pos, 4) == "fmt " && size >= 16) {
-            w.tag = qFromLittleEndian<quint16>(p);
-            w.channels = qFromLittleEndian<quint16>(p + 2);
-            w.rate = qFromLittleEndian<quint32>(p + 4);
-            w.bits = qFromLittleEndian<quint16>(p + 14);
-            fmt = true;
-        } else if (all.mid(pos, 4) == "data" && fmt && w.channels * w.bits >= 8 && w.rate > 0) {
-            w.seconds = double(size / (w.channels * w.bits / 8)) / w.rate;
-            double squares = 0;
-            for (quint32 i = 0; w.bits == 16 && i + 1 < size; i += 2) {
-                const int v = qFromLittleEndian<qint16>(p + i);
-                w.peak = std::max(w.peak, std::abs(v));
-                squares += double(v) * v;
-            }
-            if (w.bits == 16 && squares > 0)
-                w.rmsDb = 10 * std::log10(squares / (size / 2) / (32768.0 * 32768.0));
-            data = true;
-        }
-        pos += 8 + size + (size & 1);  // chunks are padded to even length
-    }
-    if (!fmt || !data) w.error = "no fmt or data chunk";
-    return w;
-}
-
-QImage argb(const QString& name) {
-    return QImage(find(name)).convertToFormat(QImage::Format_ARGB32);
+    const QByteArray h = f.open(QIODevice::ReadOnly) ? f.read(44) : QByteArray();
+    return h.size() == 44 && h.startsWith("RIFF") && h.mid(8, 8) == "WAVEfmt " &&
+           qFromLittleEndian<quint16>(h.constData() + 20) == 1 &&   // PCM
+           qFromLittleEndian<quint16>(h.constData() + 22) == 1 &&   // mono
+           qFromLittleEndian<quint16>(h.constData() + 34) == 16 &&  // bits
+           h.mid(36, 4) == "data";
 }
 
 }  // namespace
@@ -131,47 +85,8 @@ private slots:
         const QImage img = reader.read();
         QVERIFY2(!img.isNull(), qPrintable(reader.errorString()));
         QVERIFY(img.width() >= shown.width() && img.height() >= shown.height());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        if (ext == "jpg") {
-            // Baseline (SOF0/SOF1), never progressive, and small enough to load at once.
-            QVERIFY(bytes.contains("\xFF\xC0") || bytes.contains("\xFF\xC1"));
-            QVERIFY(!bytes.contains("\xFF\xC2"));
-            QVERIFY(bytes.size() < 600 * 1024);
-        } else {
+        if (ext != "jpg")
             QVERIFY2(qAlpha(img.pixel(0, 0)) < 128, "opaque corner: the shape has no transparency");
-            if (ext == "gif") QVERIFY(bytes.startsWith("GIF89a"));
-        }
-    }
-
-    void providnoIsFullyTransparent() {
-        const QImage img = argb("providno.gif");
-        QVERIFY(!img.isNull());
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) QCOMPARE(qAlpha(img.pixel(x, y)), 0);
-    }
-
-    // The middle of each cloud is plain white for the taunt; oblacak1's tail reaches into the lower
-    // right (the right fighter speaks), oblacak's into the lower left.
-    void cloudsHaveRoomAndPointToTheSpeaker() {
-        auto ink = [](const QImage& img, bool right) {
-            int n = 0;
-            for (int y = img.height() * 85 / 100; y < img.height(); ++y)
-                for (int x = right ? img.width() * 3 / 4 : 0;
-                     x < (right ? img.width() : img.width() / 4); ++x)
-                    n += qAlpha(img.pixel(x, y)) != 0;
-            return n;
-        };
-        for (const char* n : {"oblacak.gif", "oblacak1.gif"}) {
-            const QImage img = argb(n);
-            for (int y = img.height() / 5; y < img.height() * 4 / 5; ++y)
-                for (int x = img.width() * 15 / 100; x < img.width() * 85 / 100; ++x)
-                    QVERIFY2(qAlpha(img.pixel(x, y)) == 255 && qGray(img.pixel(x, y)) > 245,
-                             qPrintable(QString("%1: not white at %2,%3").arg(n).arg(x).arg(y)));
-            const bool right = QByteArray(n) == "oblacak1.gif";
-            QVERIFY(ink(img, right) > 4 * ink(img, !right));
-        }
     }
 
     void everyThemeHasAllSounds() {
@@ -187,50 +102,17 @@ private slots:
             QVERIFY2(!find(n).isEmpty(), n);
     }
 
-    // 16-bit mono PCM with the plain header every back end plays, audible but never at full
-    // scale, within its length; the lines and effects of every theme equally loud, so no voice
-    // drowns another in a duel.
+    // Shapes, levels and lengths are refused by tools/assets/check.sh when the assets are made.
     void everySoundIsPlainPcm() {
         int count = 0;
-        QMultiMap<double, QString> levels;  // RMS in dB of every theme's sound
         QDirIterator it(find("zvuk"), {"*.wav", "*.WAV"}, QDir::Files,
                         QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            const QString name = QFileInfo(path).fileName().toLower();
-            const Wav w = readWav(path);
-            QVERIFY2(w.error.isEmpty(), qPrintable(path + ": " + w.error));
-            QVERIFY2(w.tag == 1 && w.bits == 16 && w.channels == 1, qPrintable(path));
-            QVERIFY2(w.rate == 22050 || w.rate == 44100, qPrintable(path));
-            QVERIFY2(w.peak > 3000, qPrintable(path + ": (nearly) silent"));
-            QVERIFY2(w.peak < 32767, qPrintable(path + ": clipped"));
-            if (kThemeSounds.contains(name, Qt::CaseInsensitive)) levels.insert(w.rmsDb, path);
-            const double low = name == "royal.wav" ? 8 : 0.1;
-            const double high = name == "royal.wav" ? 15 : name == "masa.wav" ? 4 : 2;
-            QVERIFY2(w.seconds >= low && w.seconds <= high, qPrintable(path + ": wrong length"));
-            ++count;
-        }
+        for (; it.hasNext(); ++count) QVERIFY2(plainPcm(it.next()), qPrintable(it.filePath()));
         QVERIFY(count >= 4 * kThemeSounds.size() + 2);
-        QVERIFY(levels.size() >= 4 * kThemeSounds.size());
-        QVERIFY2(levels.lastKey() - levels.firstKey() <= 3,
-                 qPrintable(QString("%1 at %2 dB, %3 at %4 dB")
-                                .arg(levels.last())
-                                .arg(levels.lastKey())
-                                .arg(levels.first())
-                                .arg(levels.firstKey())));
     }
 
     void fontAndLicencesAreShipped() {
-        const QStringList fonts =
-            QDir(find("fonts")).entryList({"ComicNeue*.otf", "ComicNeue*.ttf"});
-        QVERIFY(!fonts.isEmpty());
-        for (const QString& n : fonts) {
-            QFile f(find("fonts/" + n));
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            const QByteArray magic = f.read(4);
-            QVERIFY(magic == "OTTO" || magic == QByteArray("\x00\x01\x00\x00", 4) ||
-                    magic == "true");
-        }
+        QVERIFY(!QDir(find("fonts")).entryList({"ComicNeue*.otf"}).isEmpty());
         for (const char* n : {"fonts/OFL.txt", "LICENSES.md", "ui/icon.svg"})
             QVERIFY2(!find(n).isEmpty(), n);
     }
