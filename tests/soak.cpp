@@ -5,12 +5,7 @@
 //   soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]
 //
 // Each game's dice come from the real generator seeded with seed + game number, so a failing game
-// replays with --seed <printed seed> --games 1. Games run in child processes, so a crash is
-// counted (with its seed) instead of ending the run.
-#include <sys/mman.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+// replays with --seed <printed seed> --games 1; a crash ends the run after its game's seed.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -31,10 +26,11 @@
 #include "state/Items.h"
 #include "support/Fakes.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int kEventCap = 6000;
-constexpr int kBatch = 25;
 
 // Screens of which exactly one is on show during a game (options, about and inventory come beside).
 constexpr ScreenId kGameWindows[] = {ScreenId::Form2,   ScreenId::Kreiranje, ScreenId::Form1,
@@ -42,17 +38,9 @@ constexpr ScreenId kGameWindows[] = {ScreenId::Form2,   ScreenId::Kreiranje, Scr
                                      ScreenId::pobeda};
 
 QString oddText(std::mt19937& rng) {
-    static const QString texts[] = {
-        QStringLiteral("Ana"),
-        QStringLiteral("<b>Ana</b>"),
-        QStringLiteral("<img src=x>"),
-        QStringLiteral("ČĆŽŠĐ čćžšđ"),
-        QStringLiteral("\U0001F608 Zli"),
-        QString(),
-        QStringLiteral("   "),
-        QString(10000, QLatin1Char('W')),
-        QStringLiteral("Marko & <i>Janko</i>"),
-    };
+    static const QString texts[] = {u"Ana"_s, u"<b>Ana</b>"_s, u"<img src=x>"_s,
+                                    u"ČĆŽŠĐ čćžšđ"_s, u"\U0001F608 Zli"_s, QString(), u"   "_s,
+                                    QString(10000, u'W'), u"Marko & <i>Janko</i>"_s};
     return texts[rng() % std::size(texts)];
 }
 
@@ -144,12 +132,10 @@ private:
                 (gs_.playerWeapon[p].isEmpty() || Items::isWeapon(gs_.playerWeapon[p])) &&
                 (gs_.playerShield[p].isEmpty() || Items::isShield(gs_.playerShield[p]));
             if (!sound)
-                return QStringLiteral("slot %1: square %2, gold %3, armour %4, %5, %6")
-                    .arg(p)
-                    .arg(gs_.playerSquare[p])
-                    .arg(gs_.playerGold[p])
-                    .arg(gs_.playerArmor[p])
-                    .arg(gs_.playerWeapon[p], gs_.playerShield[p]);
+                return u"slot %1: square %2, gold %3, armour %4, %5, %6"_s.arg(
+                    QString::number(p), QString::number(gs_.playerSquare[p]),
+                    QString::number(gs_.playerGold[p]), QString::number(gs_.playerArmor[p]),
+                    gs_.playerWeapon[p], gs_.playerShield[p]);
         }
         return {};
     }
@@ -245,108 +231,58 @@ void breakAssets(const QString& from, const QString& to, uint64_t seed) {
     }
 }
 
-struct Options {
-    long games;
-    uint64_t seed;
-    QString assets;
-    bool quiet;
-};
+}  // namespace
 
-// What the batches have done, in memory shared with the parent, so that a child's crash still
-// tells which game it was playing.
-struct Tally {
-    long done = 0, events = 0, counts[4] = {};  // by Outcome::Kind
-    uint64_t running = 0;
-    bool open = false;
-};
-
-// Plays games first..last in this process.
-int runBatch(const Options& opt, long first, long last, Tally& tally) {
-    int argc = 1;
-    char name[] = "soak";
-    char* argv[] = {name, nullptr};
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    const auto value = [&](const char* key, const char* fallback) {
+        const qsizetype i = args.indexOf(QLatin1String(key));
+        return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString::fromLatin1(fallback);
+    };
+    const long games = value("--games", "200").toLong();
+    const uint64_t seed = value("--seed", "1").toULongLong();
+    const QString assets = value("--assets", "normal");
+    if (games <= 0) {
+        std::fprintf(stderr, "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] "
+                             "[--quiet]\n");
+        return 2;
+    }
+    // Qt's own chatter (missing pictures and the like) is not what the soak reports.
+    if (args.contains(QStringLiteral("--quiet"))) std::freopen("/dev/null", "w", stderr);
 
     QString appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR);
     QTemporaryDir temp;
-    if (opt.assets != QStringLiteral("normal")) {
-        if (opt.assets == QStringLiteral("broken")) breakAssets(appDir, temp.path(), opt.seed);
+    if (assets != QStringLiteral("normal")) {
+        if (assets == QStringLiteral("broken")) breakAssets(appDir, temp.path(), seed);
         appDir = temp.path();
+        qputenv("SDL_AUDIODRIVER", "dummy");
     }
     // With the real assets the sounds are only logged, or every victory would wait for its fanfare;
     // with missing or broken files the real sound service meets them.
     FakeSound fakeSound;
     SdlSound realSound;
-    Sound& sound =
-        opt.assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
+    Sound& sound = assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
 
-    for (long g = first; g < last; ++g) {
-        tally.running = opt.seed + static_cast<uint64_t>(g);
-        tally.open = true;
-        const Outcome out = Bot(tally.running, appDir, sound).play();
-        tally.events += out.events;
-        ++tally.counts[out.kind];
+    long events = 0, counts[4] = {};  // by Outcome::Kind
+    for (long g = 0; g < games; ++g) {
+        // Printed first, so that a crash is followed by the seed that replays it.
+        const uint64_t gameSeed = seed + static_cast<uint64_t>(g);
+        std::printf("soak: seed %llu\r", static_cast<unsigned long long>(gameSeed));
+        std::fflush(stdout);
+        const Outcome out = Bot(gameSeed, appDir, sound).play();
+        events += out.events;
+        ++counts[out.kind];
         if (out.kind == Outcome::Broken)
             std::printf("soak: game with seed %llu broke: %s\n",
-                        static_cast<unsigned long long>(tally.running),
-                        qPrintable(out.why.simplified()));
-        std::fflush(stdout);
-        ++tally.done;
-        tally.open = false;
+                        static_cast<unsigned long long>(gameSeed), qPrintable(out.why.simplified()));
     }
-    return 0;
-}
-
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    const QStringList args = [&] {
-        QStringList list;
-        for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
-        return list;
-    }();
-    const auto value = [&](const char* key, const char* fallback) {
-        const qsizetype i = args.indexOf(QLatin1String(key));
-        return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString::fromLatin1(fallback);
-    };
-    const Options opt{value("--games", "200").toLong(), value("--seed", "1").toULongLong(),
-                      value("--assets", "normal"), args.contains(QStringLiteral("--quiet"))};
-    if (opt.games <= 0) {
-        std::fprintf(stderr, "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] "
-                             "[--quiet]\n");
-        return 2;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (opt.assets != QStringLiteral("normal")) qputenv("SDL_AUDIODRIVER", "dummy");
-
-    void* shared =
-        mmap(nullptr, sizeof(Tally), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    if (shared == MAP_FAILED) return 2;
-    Tally& tally = *new (shared) Tally;
-    long crashes = 0;
-    while (tally.done + crashes < opt.games) {
-        const long first = tally.done + crashes;
-        const pid_t child = fork();
-        if (child == 0) {
-            // Qt's own chatter (missing pictures and the like) is not what the soak reports.
-            if (opt.quiet) std::freopen("/dev/null", "w", stderr);
-            _exit(runBatch(opt, first, std::min(opt.games, first + kBatch), tally));
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        if (tally.open || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            ++crashes;
-            tally.open = false;
-            std::printf("soak: game with seed %llu crashed (status %d)\n",
-                        static_cast<unsigned long long>(tally.running), status);
-        }
-    }
-    const long failed = crashes + tally.counts[Outcome::Broken];
+    const long failed = counts[Outcome::Broken];
     std::printf("soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the "
-                "event cap, %ld crashes, %ld broken or stuck\n%ld passed, %ld failed\n",
-                qPrintable(opt.assets), opt.games, tally.events, tally.counts[Outcome::Victory],
-                tally.counts[Outcome::Quit], tally.counts[Outcome::Capped], crashes,
-                tally.counts[Outcome::Broken], opt.games - failed, failed);
+                "event cap, %ld broken or stuck\n%ld passed, %ld failed\n",
+                qPrintable(assets), games, events, counts[Outcome::Victory], counts[Outcome::Quit],
+                counts[Outcome::Capped], failed, games - failed, failed);
     return failed == 0 ? 0 : 1;
 }

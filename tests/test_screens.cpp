@@ -4,8 +4,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
@@ -104,25 +102,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 
-    // The checks themselves catch a fault of every kind.
-    void faultsAreFound() {
-        QWidget window;
-        window.setObjectName(u"w"_s);
-        window.resize(1400, 300);
-        (new QPushButton(&window))->setObjectName(u"blank"_s);
-        (new QPushButton(u"Dalje"_s, &window))->setAccessibleName(u"Command2"_s);
-        (new QLineEdit(u"typed"_s, &window))->setObjectName(u"field"_s);
-        auto* picture = new PictureBox(u"pic"_s, &window);
-        picture->setPicture(u"lik01.gif"_s, QPixmap(2, 2));
-        picture->setMeaning(u"Image3"_s);
-        auto* mouseOnly = new QPushButton(u"OK"_s, &window);
-        mouseOnly->setObjectName(u"mouse"_s);
-        mouseOnly->setFocusPolicy(Qt::ClickFocus);
-        QCOMPARE(faultsOf(&window).join(u", "_s),
-                 u"w.w untitled, w.w too big, w.w resizable, w.w not a window, w.blank unnamed, "
-                 "w. designer name, w.field unnamed, w.pic designer name, w.mouse untabbable"_s);
-    }
-
     // What the board and the inventory say: each square its number, kind and who stands there;
     // the gold as the figure itself.
     void boardAndInventoryReadAsTheyShow() {
@@ -207,35 +186,6 @@ private slots:
         QVERIFY(activate(fight));
         QTest::keyClick(fight->Command1, Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget(), fight->Command3);
-    }
-
-    void boxesTakeEnterAndEscape_data() {
-        QTest::addColumn<bool>("input");
-        QTest::addColumn<int>("key");
-        QTest::newRow("message, Enter") << false << int(Qt::Key_Return);
-        QTest::newRow("message, Escape") << false << int(Qt::Key_Escape);
-        QTest::newRow("input, Enter") << true << int(Qt::Key_Return);
-        QTest::newRow("input, Escape") << true << int(Qt::Key_Escape);
-    }
-
-    void boxesTakeEnterAndEscape() {
-        QFETCH(bool, input);
-        QFETCH(int, key);
-        bool closed = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box) return;
-            QWidget* target = input ? box->findChild<QLineEdit*>() : box;
-            if (input) QTest::keyClicks(target, u"da"_s);
-            QTest::keyClick(target, Qt::Key(key));
-            closed = !box->isVisible();
-            box->close();  // fail, don't hang
-        });
-        QtDialogs dialogs;
-        const QString got =
-            input ? dialogs.input(u"Uzmi mac?"_s) : (dialogs.message(u"Bacio si 6."_s), QString());
-        QVERIFY(closed);
-        QCOMPARE(got, input && key == Qt::Key_Return ? u"da"_s : QString());
     }
 };
 

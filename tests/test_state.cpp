@@ -1,9 +1,8 @@
-// The turn order, the item catalogue and the options amount parser.
+// The turn order and the options amount parser.
 #include <QTest>
 
 #include "state/GameState.h"
 #include "state/GoldAmount.h"
-#include "state/Items.h"
 
 class StateTest : public QObject {
     Q_OBJECT
@@ -19,38 +18,6 @@ private slots:
         }
         QCOMPARE(order, (QList<int>{1, 2, 3, 0, 1, 0, 1, 0}));
         QVERIFY(IsInGame(gs, 0) && !IsInGame(gs, 1));
-    }
-
-    // Stored texts compare exactly: case and blanks matter.
-    void catalogue() {
-        QCOMPARE(Items::armorName(4), QStringLiteral("Plochanik"));
-        QVERIFY(Items::armorPicture(5).isEmpty());
-        QVERIFY(Items::shieldPicture(QStringLiteral("Plavi stit")).isEmpty());
-        QVERIFY(Items::weaponPicture(QString()).isEmpty());
-        QList<int> powers;
-        for (const char* w : {"dagger", "sword", "axe", "spear", "Spear", ""})
-            powers << Items::weaponPower(QString::fromLatin1(w));
-        QCOMPARE(powers, (QList<int>{1, 2, 3, 4, 0, 0}));
-    }
-
-    // Reward n: its picture, and what it gives (weapon, armour code or shield).
-    void rewardRows() {
-        const char* const rows[] = {"dagger.gif dagger",    "sword.gif sword",
-                                    "axe.gif axe",          "spear.gif spear",
-                                    "zlatnici.gif",         "robe.gif 1",
-                                    "leather.gif 2",        "chainmail.gif 3",
-                                    "plate.gif 4",          "plavistit.gif plavi stit",
-                                    "crvenistit.gif crveni stit"};
-        for (int n = 1; n <= Items::REWARD_COUNT; ++n) {
-            const Items::Reward r = Items::reward(n);
-            const QString gives = r.weapon + r.shield + (r.armor ? QString::number(r.armor) : "");
-            QCOMPARE(QString(r.picture + u' ' + gives).trimmed(), QString::fromLatin1(rows[n - 1]));
-            QVERIFY(!r.description.isEmpty());
-        }
-        QCOMPARE(Items::reward(5).kind, Items::RewardKind::Treasure);
-        QCOMPARE(Items::reward(6).description,
-                 QStringLiteral("Opusteno i lagano odelo za leto.Mantija..."));
-        QCOMPARE(Items::reward(0).number + Items::reward(12).number, 0);
     }
 
     // amount -1000000: rejected.
