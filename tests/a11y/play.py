@@ -16,24 +16,19 @@ from gi.repository import GLib
 GAME, SEED = sys.argv[1], sys.argv[2]
 heard = []  # everything read aloud, for the report on failure
 renamed = []  # (window title, new name) of every label that changed its text
-VERBOSE = bool(os.environ.get("A11Y_VERBOSE"))  # the whole log, not only its end on failure
 
 
 def fail(why):
     print("FAIL:", why)
-    print("\n".join(heard if VERBOSE else heard[-40:]))
+    print("\n".join(heard[-40:]))
     sys.exit(1)
-
-
-def pump():
-    while GLib.MainContext.default().iteration(False):
-        pass
 
 
 def wait(what, condition, seconds=10):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
-        pump()
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             found = condition()
         except GLib.Error:  # an object went away while being read: look again
@@ -44,35 +39,20 @@ def wait(what, condition, seconds=10):
     fail("waited in vain for " + what)
 
 
-def game():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app and app.name == "kavgalija":
-            return app
-    return None
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
 def windows():
-    app = game()
-    found = [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
-    return [w for w in found if w and showing(w)]
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    found = [a.getChildAtIndex(i) for a in apps if a and a.name == "kavgalija"
+             for i in range(a.childCount)]
+    return [w for w in found if w and w.getState().contains(pyatspi.STATE_SHOWING)]
 
 
 def window(title, role="frame"):
-    for w in windows():
-        if w.name == title and w.getRoleName() == role:
-            return w
-    return None
+    return next((w for w in windows() if w.name == title and w.getRoleName() == role), None)
 
 
 def descendants(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
+    for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
         if child:
             yield child
             yield from descendants(child)
@@ -80,11 +60,9 @@ def descendants(node):
 
 def find(node, role, name=None, enabled=False):
     for child in descendants(node):
-        if child.getRoleName() != role or (name is not None and child.name != name):
-            continue
-        if enabled and not child.getState().contains(pyatspi.STATE_ENABLED):
-            continue
-        return child
+        if child.getRoleName() == role and name in (None, child.name) and (
+                not enabled or child.getState().contains(pyatspi.STATE_ENABLED)):
+            return child
     fail(f"no {role} {name!r} in {node.name!r}")
 
 
@@ -92,6 +70,11 @@ def press(node, name):
     button = find(node, "push button", name, enabled=True)
     heard.append(f"  {time.monotonic() - started:6.2f} [{node.name}] press {name}")
     button.queryAction().doAction(0)
+
+
+def dismiss(node, name, what):
+    press(node, name)
+    wait(what + " to close", lambda: node not in windows(), 5)
 
 
 def type_into(field, text):
@@ -105,10 +88,15 @@ def labels(node):
 def square_of(board, player):
     """The square the board says the player stands on, counted from 0."""
     for child in descendants(board):
-        if m := re.fullmatch(r"Polje (\d+): [^,]+((?:, [^,]+)*)", child.name):
-            if player in m.group(2).split(", "):
-                return int(m.group(1)) - 1
+        m = re.fullmatch(r"Polje (\d+): [^,]+((?:, [^,]+)*)", child.name)
+        if m and player in m.group(2).split(", "):
+            return int(m.group(1)) - 1
     return None
+
+
+def hurt():
+    """Whether a fight's health label has announced a blow that hurt."""
+    return any(title == "Borba" and n.isdigit() and int(n) < 10 for title, n in renamed)
 
 
 def on_rename(event):
@@ -128,8 +116,7 @@ started = time.monotonic()
 process = subprocess.Popen([GAME, "--seed", SEED], env=env)
 
 try:
-    title = wait("the title window", lambda: window("KAVGALIJA!"), 30)
-    press(title, "START")
+    press(wait("the title window", lambda: window("KAVGALIJA!"), 30), "START")
     make = wait("the creation window", lambda: window("Kreiranje igraca"))
     names = ["Ana", "Bora"]
     type_into(find(make, "text", "Ime"), names[0])
@@ -155,8 +142,7 @@ try:
         if int(figure.name) != gold[mover]:
             fail(f"{mover} holds {figure.name} in the inventory, the messages said {gold[mover]}")
         checked += 1
-        press(pack, "OK")
-        wait("the inventory to close", lambda: not window("Inventar"))
+        dismiss(pack, "OK", "the inventory")
 
         if met >= {"reward", "danger", "fight"} and checked > turn // 2 + 1:
             break
@@ -169,8 +155,7 @@ try:
         die = box.description
         if not re.fullmatch(r"[1-6]", die):
             fail(f"the die said {die!r}")
-        press(box, "OK")
-        wait("the die's box to close", lambda: box not in windows())
+        dismiss(box, "OK", "the die's box")
         # The token walks to its square; then the board says so, unless a window took its place.
         rolled = (start + int(die)) % 30
         wait("the walk", lambda: [w for w in windows() if w.name != "Form1"]
@@ -178,65 +163,55 @@ try:
         idle = 0
         while idle < 8:
             time.sleep(0.04)
-            pump()
+            wait("the bus", lambda: True)  # reads what the bus has for us
+            idle += 1
             if box := window("KAVGALIJA!", "alert"):
                 said = box.description
                 heard.append("  box: " + said)
                 if said == "Nasli ste jedan zlatnik!":
                     gold[mover] += 1
                 elif m := re.fullmatch(r"(.+) dobija (\d+) zlatnika\.", said):
-                    loser = next(n for n in names if n != m.group(1))
+                    gold[next(n for n in names if n != m.group(1))] = 0
                     gold[m.group(1)] += int(m.group(2))
-                    gold[loser] = 0
-                press(box, "OK")
-                wait("the box to close", lambda: box not in windows(), 5)
-                idle = 0
+                dismiss(box, "OK", "the box")
             elif ask := window("KAVGALIJA!", "dialog"):
                 heard.append("  asked: " + find(ask, "label").name)
                 type_into(find(ask, "text"), "ne")
-                press(ask, "OK")
-                wait("the question to close", lambda: ask not in windows(), 5)
-                idle = 0
+                dismiss(ask, "OK", "the question")
             elif reward := window("Nagrada!"):
                 met.add("reward")
                 text = max(labels(reward), key=len)
                 heard.append("  reward: " + text)
                 # Treasure gold is not told, so the treasure is left where it lies.
-                press(reward, "Ostavi" if "blago" in text else "Uzmi")
-                wait("the reward to close", lambda: not window("Nagrada!"), 5)
-                idle = 0
+                dismiss(reward, "Ostavi" if "blago" in text else "Uzmi", "the reward")
             elif danger := window("OPASNOST!"):
                 met.add("danger")
                 text = max(labels(danger), key=len)
                 heard.append("  danger: " + text)
                 if m := re.search(r"ukrao (-?\d+) zlatnika", text):
                     gold[mover] -= int(m.group(1))
-                press(danger, "OK")
-                wait("the danger to close", lambda: not window("OPASNOST!"), 5)
-                idle = 0
+                dismiss(danger, "OK", "the danger")
             elif fight := window("Borba"):
                 met.add("fight")
                 # Blows until a health figure has been announced, then the mover's retreat.
-                hurt = any(t == "Borba" and n.isdigit() and int(n) < 10 for t, n in renamed)
-                press(fight, "Povlacenje" if hurt else "Udri")
+                press(fight, "Povlacenje" if hurt() else "Udri")
                 time.sleep(0.3)  # a pressed button clicks a moment later, as a mouse would
-                idle = 0
             elif window("Jeeeee!"):
                 fail("nobody should win this soon")
             else:
-                idle += 1
+                continue
+            idle = 0
     else:
         fail(f"eighty turns met only {sorted(met)}")
 
-    if not any(title == "Borba" and n.isdigit() and int(n) < 10 for title, n in renamed):
+    if not hurt():
         fail("the fight's health labels never announced a change")
     press(board, "Opcije")
     press(wait("the options", lambda: window("Opcije")), "Kraj igre")
     if process.wait(timeout=10) != 0:
         fail("the game did not end cleanly")
-    if VERBOSE:
-        print("\n".join(heard))
-    print(f"played {turn} turns in {time.monotonic() - started:.0f} s, met {sorted(met)}, checked the gold {checked} times")
+    print(f"played {turn} turns in {time.monotonic() - started:.0f} s, met {sorted(met)}, "
+          f"checked the gold {checked} times")
 except Exception as error:  # a vanished object or a missing label: report what was heard
     fail(repr(error))
 finally:
