@@ -1,19 +1,16 @@
 // The reward and danger squares: every outcome, how often each comes up with the real dice, and
 // a landing during a game.
 
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <cmath>
 
-#include "platform/PictureBox.h"
+#include "fight_support.h"
 #include "platform/Random.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Nagrade/Nagrade.h"
 #include "screens/opasnost/opasnost.h"
 #include "state/Items.h"
-#include "support/TestGame.h"
 
 namespace {
 constexpr int kSquare = 8;
@@ -42,13 +39,9 @@ Kit taken(Kit k, int r, int g) {
     return k;
 }
 
-// Four named players in the middle of a game; the mover stands on kSquare, of the given kind.
+// The four players in the middle of a game; the mover stands on kSquare, of the given kind.
 void setUp(GameState& gs, int mover, const QString& kind) {
-    for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
-        gs.playerName[p] = QStringLiteral("Igrac %1").arg(p);
-        gs.playerPortrait[p] = QStringLiteral("\\lik%1.gif").arg(p + 10);
-        gs.playerSoundTheme[p] = QStringLiteral("/igra/zvuk/tema%1").arg(p);
-    }
+    fight_test::setUpPlayers(gs);
     for (int i = 1; i < GameState::BOARD_SQUARES; ++i) gs.squareKind[i] = "polje";
     gs.squareKind[kSquare] = kind;
     gs.playerSquare[mover] = kSquare;
@@ -143,10 +136,10 @@ private slots:
         if (c.action == "take") game.random.pushDraw(c.heapDraw);
         game.screens.show(ScreenId::Nagrade);
         auto* screen = game.screen<Nagrade>(ScreenId::Nagrade);
-        QCOMPARE(screen->Image1->fileName(), QStringLiteral("lik13.gif"));
+        QCOMPARE(screen->Image1->fileName(), QStringLiteral("lik05.gif"));
         QCOMPARE(screen->Image3->fileName(), kRewardPictures[c.reward - 1]);
         QCOMPARE(screen->Label1->text(), Items::reward(c.reward).description);
-        QCOMPARE(game.sound.paths(), QStringList{"/igra/zvuk/tema3\\excellent.wav"});
+        QCOMPARE(game.sound.paths(), QStringList{"/themes/t3\\excellent.wav"});
         // An Enter meant for the die's message box does not take the reward.
         QTest::keyClick(screen->Command1, Qt::Key_Return);
         QVERIFY(game.screens.isLoaded(ScreenId::Nagrade));
@@ -211,8 +204,8 @@ private slots:
         QCOMPARE(screen->Label1->text(), c.message);
         for (int m = 0; m < 5; ++m)
             QCOMPARE(mishapPictures(screen)[m]->isHidden(), m != c.mishap - 1);
-        QCOMPARE(screen->Image2->fileName(), QStringLiteral("lik13.gif"));
-        QCOMPARE(game.sound.paths(), QStringList{"/igra/zvuk/tema3\\ohdear.wav"});
+        QCOMPARE(screen->Image2->fileName(), QStringLiteral("lik05.gif"));
+        QCOMPARE(game.sound.paths(), QStringList{"/themes/t3\\ohdear.wav"});
         // An Enter meant for the die's message box does not close the news unread.
         QTest::keyClick(screen->Command1, Qt::Key_Return);
         QVERIFY(game.screens.isLoaded(ScreenId::opasnost));
