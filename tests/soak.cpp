@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,7 +21,10 @@
 #include "platform/DirList.h"
 #include "platform/Pictures.h"
 #include "platform/Screen.h"
+#include "platform/PictureBox.h"
 #include "platform/Screens.h"
+#include "screens/Form1/Form1.h"
+#include "screens/Form1/RacePanel.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 #include "state/Items.h"
@@ -136,6 +140,28 @@ private:
                     QString::number(p), QString::number(gs_.playerSquare[p]),
                     QString::number(gs_.playerGold[p]), QString::number(gs_.playerArmor[p]),
                     gs_.playerWeapon[p], gs_.playerShield[p]);
+        }
+        return boardShowsTheGame();
+    }
+
+    // The board on show tells the game as it stands: each player's gold in the race, the mover
+    // lit up, and on each square the portrait of the highest slot standing there, or nobody.
+    QString boardShowsTheGame() const {
+        const auto* board = screens_.loadedAs<Form1>(ScreenId::Form1);
+        if (!board || !board->isVisible()) return {};
+        for (int p = 0; p < GameState::MAX_PLAYERS && IsInGame(gs_, p); ++p) {
+            const QString gold = u"%1 / %2"_s.arg(gs_.playerGold[p]).arg(gs_.goldToWin);
+            if (board->race->Gold[p]->text() != gold)
+                return u"the race shows %1 for slot %2, who holds %3"_s.arg(
+                    board->race->Gold[p]->text(), QString::number(p), gold);
+        }
+        if (board->marks->mover() != gs_.currentPlayer) return u"the light is on another slot"_s;
+        for (int square = 0; square < GameState::BOARD_SQUARES; ++square) {
+            QString portrait = u"providno.gif"_s;
+            for (int p = 0; p < GameState::MAX_PLAYERS && IsInGame(gs_, p); ++p)
+                if (gs_.playerSquare[p] == square) portrait = gs_.playerPortrait[p].mid(1);
+            if (board->Image2[square]->fileName() != portrait)
+                return u"square %1 shows %2"_s.arg(square).arg(board->Image2[square]->fileName());
         }
         return {};
     }
