@@ -1,8 +1,9 @@
-// A whole game through the real screens with scripted dice: creation, the board and its turns,
-// the inventory and the victory.
+// A whole game through the real screens with scripted dice: creation, the board and its turns
+// and walks, the inventory and the victory.
 #include <QtTest>
 #include <QtWidgets>
 
+#include "fight_support.h"
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "screens/Form1/Form1.h"
@@ -247,23 +248,51 @@ private slots:
         g.gs.playerSkipTurns[3] = 1;
         roll(g, 2);
         QCOMPARE(g.dialogs.messages.mid(2), (QStringList{u"2"_s, lostTurn(u"Deki"_s)}));
+        QCOMPARE(g.dialogs.dieFaces, (QList<int>{0, 0, 2, 0}));  // a lost turn's box shows no die
         QCOMPARE(f->Label2->text(), u"Ana"_s);
     }
 
-    // Only the created players take turns, move and are drawn; the coin on 9 pays each visit.
-    void twoPlayersTakeTurnsAndNobodyElseAppears() {
+    // Dule's 3 from square 11 meets Bora on 14; the fight waits for the walk, however it ends.
+    void walkEndsOnTheRolledSquareBeforeTheTurnGoesOn_data() {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("walks to the end") << false;
+        QTest::newRow("a click ends it at once") << true;
+    }
+    void walkEndsOnTheRolledSquareBeforeTheTurnGoesOn() {
+        QFETCH(bool, click);
         TestGame g;
-        Form1* f = newGame(g, kFour.mid(0, 2), board({{9, 8}}));
-        for (const int d : {3, 5, 6, 1, 6, 2, 6, 4, 5, 5, 4, 6, 3, 2}) {
-            const int mover = g.gs.currentPlayer, from = g.gs.playerSquare[mover];
-            roll(g, d);
-            QCOMPARE(g.gs.playerSquare[mover], (from + d) % 30);
-            QCOMPARE(f->Label2->text(), kFour[1 - mover]);
-            int figures = 0;
-            for (int s = 0; s < 30; ++s) figures += f->Image2[s]->fileName() != u"providno.gif"_s;
-            QCOMPARE(figures, 2);
+        g.ctx.walkStepMs = 120;
+        fight_test::setUpPlayers(g.gs);
+        g.gs.playerSquare[1] = 14;
+        g.random.pushRoll(3, 6);
+        g.random.pushRoll(7, 15);  // the fight's background
+        g.gs.currentPlayer = 3;
+        g.screens.show(ScreenId::Form1);
+        // The fight that ends the walk unloads the board: hold it by a guarded pointer.
+        QPointer<Form1> f = g.screen<Form1>(ScreenId::Form1);
+        f->Command1_Click();
+        QCOMPARE(g.dialogs.dieFaces, QList<int>{3});
+        QCOMPARE(g.dialogs.messages, QStringList{u"3"_s});
+        QVERIFY(f->walking() && !g.screens.isLoaded(ScreenId::borba));
+        QCOMPARE(g.gs.playerSquare[3], 14);
+        QCOMPARE(f->shownSquare(3), 11);
+        QCOMPARE(f->Image2[11]->fileName(), u"lik05.gif"_s);
+        if (click) {
+            QTest::mouseClick(f->Command3, Qt::LeftButton);  // not the inventory: it ends the walk
+            QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
+        } else {
+            QTRY_VERIFY(!f || f->shownSquare(3) != 11);
+            if (f && f->walking()) {  // caught on its way (a slow machine may miss the steps)
+                const int at = f->shownSquare(3);
+                QVERIFY(at == 12 || at == 13);
+                QCOMPARE(f->Image2[at]->fileName(), u"lik05.gif"_s);
+                QVERIFY(!g.screens.isLoaded(ScreenId::borba));
+            }
         }
-        QCOMPARE(row(g.gs.playerGold), u"1|1|0|0"_s);
+        QTRY_VERIFY(g.screens.isLoaded(ScreenId::borba));
+        QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
+        QCOMPARE(g.gs.playerSquare[3], 14);
+        QCOMPARE(g.gs.opponentIndex, 1);
     }
 
     // The inventory shows the player to move, changes nothing and is not refreshed while open;
