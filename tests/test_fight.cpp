@@ -1,10 +1,9 @@
-// The duel: set-up, every kind of blow with its taunt, retreats, falls, and a fight from the board.
+// The duel: set-up, every kind of blow with its taunt, retreats and falls.
 
 #include <QFontMetrics>
 #include <QtTest>
 
 #include "fight_support.h"
-#include "screens/Form1/Form1.h"
 #include "screens/borba/Fight.h"
 
 using namespace fight_test;
@@ -291,35 +290,6 @@ private slots:
                  std::tuple(QString(), 0, QString(), 0, 0, 10));
         QCOMPARE(int(s.currentPlayer), 0);
         expectBoardBack(g);
-    }
-
-    // The board's roll meets Bora, Ana fights her down, the board comes back with Bora to move.
-    void rollIntoAFightAndBack() {
-        TestGame g;
-        setUpPlayers(g.gs);
-        g.gs.playersInGame = 2;
-        g.gs.playerSquare[0] = 3;
-        g.gs.playerHealth[1] = 1;
-        g.screens.show(ScreenId::Form1);
-        g.random.pushRoll(2, 6);    // the board's die
-        g.random.pushRoll(11, 15);  // the fight's background
-        QTest::mouseClick(g.screen<Form1>(ScreenId::Form1)->Command1, Qt::LeftButton);
-        QVERIFY(!g.screens.isLoaded(ScreenId::Form1));
-        TestGame::settle();
-        borba* f = g.screen<borba>(ScreenId::borba);
-        QVERIFY(f && f->isVisible());
-
-        g.dialogs.answers.append(QStringList{"da", "ne", "ne"});
-        pushBlow(g.random, {1, 6, 1, 6, 1, 2, 2});
-        g.random.pushRoll(1, 10);
-        g.random.pushRoll(1, 5);
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        QCOMPARE(std::tuple(g.gs.playerWeapon[0], g.gs.playerGold[0]),
-                 std::tuple(QString("axe"), 10));
-        expectBoardBack(g);
-        Form1* board = g.screen<Form1>(ScreenId::Form1);
-        QCOMPARE(board->Label2->text(), QStringLiteral("Bora"));
-        QCOMPARE(board->Image2[0]->fileName(), QStringLiteral("lik03.gif"));  // Bora at the start
     }
 };
 
