@@ -277,26 +277,14 @@ private slots:
         QCOMPARE(g.gs.playerSquare[3], 14);
         QCOMPARE(f->shownSquare(3), 11);
         QCOMPARE(f->Image2[11]->fileName(), u"lik05.gif"_s);
-        if (click) {
-            QTest::mouseClick(f->Command3, Qt::LeftButton);  // not the inventory: it ends the walk
-            QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
-        } else {
-            QTRY_VERIFY(!f || f->shownSquare(3) != 11);
-            if (f && f->walking()) {  // caught on its way (a slow machine may miss the steps)
-                const int at = f->shownSquare(3);
-                QVERIFY(at == 12 || at == 13);
-                QCOMPARE(f->Image2[at]->fileName(), u"lik05.gif"_s);
-                QVERIFY(!g.screens.isLoaded(ScreenId::borba));
-            }
-        }
+        if (click) QTest::mouseClick(f->Command3, Qt::LeftButton);  // ends the walk, not Inventar
         QTRY_VERIFY(g.screens.isLoaded(ScreenId::borba));
         QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
         QCOMPARE(g.gs.playerSquare[3], 14);
         QCOMPARE(g.gs.opponentIndex, 1);
     }
 
-    // The inventory shows the player to move, changes nothing and is not refreshed while open;
-    // closing it is OK.
+    // The inventory shows the player to move and is not refreshed while open; closing it is OK.
     void theInventory() {
         TestGame g;
         create(g, {u"<img src=x>"_s, u"Bora"_s})->Command1_Click();  // Bora: portrait 1
@@ -314,9 +302,6 @@ private slots:
         auto [inv, shown] = open();
         QCOMPARE(shown, u"<img src=x>|0|lik00.gif|noarmor.gif|Odelo||||"_s);
         QCOMPARE(inv->Label1->textFormat(), Qt::PlainText);
-        QCOMPARE(
-            row(g.gs.playerGold) + row(g.gs.playerWeapon) + QString::number(g.gs.currentPlayer),
-            u"0|57|0|0|axe|dagger|spear0"_s);
         roll(g, 2);  // Bora to move
         QCOMPARE(open().second, shown);
         QTest::mouseClick(inv->Command1, Qt::LeftButton);
