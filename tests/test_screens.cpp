@@ -151,11 +151,17 @@ private slots:
         }
     }
 
-    // The title: Tab in order, Enter and Space press. Options: Escape forgets what was typed,
-    // Enter keeps it. About: Escape leaves.
+    // The title: its load resets the amount and the fight; Tab in order; OPCIJE and AUTOR open
+    // beside it (Enter and Space press); START replaces it; KRAJ and its frame quit. Options:
+    // Escape forgets what was typed, Enter keeps it. About: Escape leaves.
     void titleOptionsAndAboutFromTheKeyboard() {
         TestGame g;
-        auto* title = static_cast<Form2*>(open(g, ScreenId::Form2));
+        g.gs.goldToWin = 7;
+        g.gs.fightOpen = 1;
+        g.screens.show(ScreenId::Form2);
+        auto* title = g.screen<Form2>(ScreenId::Form2);
+        QCOMPARE(QList<int>({g.gs.goldToWin, g.gs.fightOpen}), QList<int>({100, 0}));
+        for (int i = 0; i < 7; ++i) QVERIFY(!title->Image[i]->fileName().isEmpty());
         QVERIFY(activate(title));
         QStringList order{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 4; ++i) {
@@ -173,11 +179,20 @@ private slots:
             QCOMPARE(int(g.gs.goldToWin), key == Qt::Key_Escape ? 100 : 55);
         }
         QTest::keyClick(title->Command4, Qt::Key_Space);
+        QVERIFY(g.screens.isVisible(ScreenId::Form2));
         QVERIFY(activate(g.screens.loaded(ScreenId::credits)));
         QTest::keyClick(g.screens.loaded(ScreenId::credits), Qt::Key_Escape);
         QVERIFY(!g.screens.isLoaded(ScreenId::credits));
+        click(title->Command1);
+        QVERIFY(g.screens.isVisible(ScreenId::Kreiranje) && !g.screens.isVisible(ScreenId::Form2) &&
+                g.screens.isLoaded(ScreenId::Form2));
+        QCOMPARE(g.app.quitCount, 0);
         QTest::keyClick(title->Command3, Qt::Key_Enter);
         QCOMPARE(g.app.quitCount, 1);
+        TestGame h;
+        h.screens.show(ScreenId::Form2);
+        h.screens.loaded(ScreenId::Form2)->close();
+        QCOMPARE(h.app.quitCount, 1);
     }
 
     // R rolls on the board; in the fight, focus follows the fighter to strike.
@@ -193,32 +208,6 @@ private slots:
         QVERIFY(activate(fight));
         QTest::keyClick(fight->Command1, Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget(), fight->Command3);
-    }
-
-    // The title's load resets the amount and the fight; OPCIJE and AUTOR open beside it, START
-    // replaces it, KRAJ and its frame quit.
-    void title() {
-        TestGame t;
-        t.gs.goldToWin = 7;
-        t.gs.fightOpen = 1;
-        t.screens.show(ScreenId::Form2);
-        QCOMPARE(QList<int>({t.gs.goldToWin, t.gs.fightOpen}), QList<int>({100, 0}));
-        auto* title = t.screen<Form2>(ScreenId::Form2);
-        for (int i = 0; i < 7; ++i) QVERIFY(!title->Image[i]->fileName().isEmpty());
-        click(title->Command2);
-        click(title->Command4);
-        QVERIFY(t.screens.isVisible(ScreenId::opcije) && t.screens.isVisible(ScreenId::credits) &&
-                t.screens.isVisible(ScreenId::Form2));
-        click(title->Command1);
-        QVERIFY(t.screens.isVisible(ScreenId::Kreiranje) && !t.screens.isVisible(ScreenId::Form2) &&
-                t.screens.isLoaded(ScreenId::Form2));
-        QCOMPARE(t.app.quitCount, 0);
-        click(title->Command3);
-        QCOMPARE(t.app.quitCount, 1);
-        TestGame u;
-        u.screens.show(ScreenId::Form2);
-        u.screens.loaded(ScreenId::Form2)->close();
-        QCOMPARE(u.app.quitCount, 1);
     }
 
     // A rejected amount is told and stores nothing; each accepted one is stored as the parser
