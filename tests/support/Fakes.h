@@ -4,6 +4,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 
 #include "platform/App.h"
@@ -15,9 +16,19 @@
 // scripted answer fails the running test at once (and is answered "" so nothing hangs).
 class FakeDialogs : public Dialogs {
 public:
-    void message(const QString& prompt) override;
-    QString input(const QString& prompt) override;
-    void dieMessage(const QString& prompt, int face) override;
+    void message(const QString& prompt) override { dieMessage(prompt, 0); }
+    void dieMessage(const QString& prompt, int face) override {
+        messages.append(prompt);
+        dieFaces.append(face);
+        if (onMessage) onMessage(prompt);
+    }
+    QString input(const QString& prompt) override {
+        inputPrompts.append(prompt);
+        if (!answers.isEmpty()) return answers.dequeue();
+        QTest::qFail(qPrintable("input box with no scripted answer: " + prompt), __FILE__,
+                     __LINE__);
+        return {};
+    }
 
     QStringList messages;      // every message box, in order
     QList<int> dieFaces;       // the face shown by each of them, 0 for none
@@ -35,7 +46,11 @@ public:
         Mode mode;
     };
     void play(const QString& path, Mode mode) override { played.append({path, mode}); }
-    QStringList paths() const;
+    QStringList paths() const {
+        QStringList list;
+        for (const Played& p : played) list.append(p.path);
+        return list;
+    }
 
     QList<Played> played;
 };
@@ -44,7 +59,13 @@ public:
 class FakeRandom : public Random {
 public:
     void randomize() override { ++randomizeCount; }
-    double draw() override;
+    double draw() override {
+        ++drawCount;
+        if (!draws.isEmpty()) return draws.dequeue();
+        QTest::qFail("the game drew more random numbers than the test scripted", __FILE__,
+                     __LINE__);
+        return 0.0;
+    }
 
     // Queues a draw that makes Int(draw x n) + 1 come out as value.
     void pushRoll(int value, int n) { draws.enqueue((value - 0.5) / n); }

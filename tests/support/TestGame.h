@@ -1,18 +1,28 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QString>
 
 #include "Fakes.h"
 #include "platform/Context.h"
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
+#include "screens/Registry.h"
 #include "state/GameState.h"
 
 // A whole game wired to the test doubles, with the real screens and the real assets.
 // Tests click the screens' buttons and read GameState, captions and pictures.
 struct TestGame {
-    explicit TestGame(const QString& appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR));
-    ~TestGame();
+    explicit TestGame(const QString& appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR))
+        : pictures(appDir), ctx{gs, screens, pictures, dialogs, sound, random, app, appDir} {
+        ctx.walkStepMs = 0;  // a turn runs to its end within the click; tests that walk say so
+        RegisterScreens(ctx);
+    }
+    ~TestGame() {
+        screens.unloadAll();
+        settle();
+    }
     TestGame(const TestGame&) = delete;
     TestGame& operator=(const TestGame&) = delete;
 
@@ -21,7 +31,7 @@ struct TestGame {
         return screens.loadedAs<T>(id);
     }
     // Lets unloaded screens really go, as the event loop would.
-    static void settle();
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     GameState gs;
     Screens screens;
