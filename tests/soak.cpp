@@ -19,9 +19,9 @@
 
 #include "platform/Context.h"
 #include "platform/DirList.h"
+#include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Screen.h"
-#include "platform/PictureBox.h"
 #include "platform/Screens.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form1/RacePanel.h"
@@ -42,9 +42,10 @@ constexpr ScreenId kGameWindows[] = {ScreenId::Form2,   ScreenId::Kreiranje, Scr
                                      ScreenId::pobeda};
 
 QString oddText(std::mt19937& rng) {
-    static const QString texts[] = {u"Ana"_s, u"<b>Ana</b>"_s, u"<img src=x>"_s,
-                                    u"ČĆŽŠĐ čćžšđ"_s, u"\U0001F608 Zli"_s, QString(), u"   "_s,
-                                    QString(10000, u'W'), u"Marko & <i>Janko</i>"_s};
+    static const QString texts[] = {
+        u"Ana"_s,         u"<b>Ana</b>"_s,      u"<img src=x>"_s,
+        u"ČĆŽŠĐ čćžšđ"_s, u"\U0001F608 Zli"_s,  QString(),
+        u"   "_s,         QString(10000, u'W'), u"Marko & <i>Janko</i>"_s};
     return texts[rng() % std::size(texts)];
 }
 
@@ -272,8 +273,9 @@ int main(int argc, char* argv[]) {
     const uint64_t seed = value("--seed", "1").toULongLong();
     const QString assets = value("--assets", "normal");
     if (games <= 0) {
-        std::fprintf(stderr, "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] "
-                             "[--quiet]\n");
+        std::fprintf(stderr,
+                     "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] "
+                     "[--quiet]\n");
         return 2;
     }
     // Qt's own chatter (missing pictures and the like) is not what the soak reports.
@@ -303,12 +305,14 @@ int main(int argc, char* argv[]) {
         ++counts[out.kind];
         if (out.kind == Outcome::Broken)
             std::printf("soak: game with seed %llu broke: %s\n",
-                        static_cast<unsigned long long>(gameSeed), qPrintable(out.why.simplified()));
+                        static_cast<unsigned long long>(gameSeed),
+                        qPrintable(out.why.simplified()));
     }
     const long failed = counts[Outcome::Broken];
-    std::printf("soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the "
-                "event cap, %ld broken or stuck\n%ld passed, %ld failed\n",
-                qPrintable(assets), games, events, counts[Outcome::Victory], counts[Outcome::Quit],
-                counts[Outcome::Capped], failed, games - failed, failed);
+    std::printf(
+        "soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the "
+        "event cap, %ld broken or stuck\n%ld passed, %ld failed\n",
+        qPrintable(assets), games, events, counts[Outcome::Victory], counts[Outcome::Quit],
+        counts[Outcome::Capped], failed, games - failed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-// The platform services: file lookup, pictures, screens, sound and the dice.
+// The platform services: pictures (found by any case), screens, sound and the dice.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include "platform/DirList.h"
-#include "platform/PathResolver.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -50,21 +49,6 @@ void writeImage(const QString& path, const char* format) {
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    void resolverIgnoresCaseAndBackslashes() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Zvuk/American")));
-        QFile f(dir.path() + QStringLiteral("/Zvuk/American/Fire.WAV"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
-        PathResolver resolver;
-        QCOMPARE(resolver.resolve(dir.path() + QStringLiteral("\\zvuk\\american\\fire.wav")),
-                 dir.path() + QStringLiteral("/Zvuk/American/Fire.WAV"));
-        QCOMPARE(resolver.resolve(dir.path() + QStringLiteral("/zvuk//AMERICAN\\FIRE.wav")),
-                 dir.path() + QStringLiteral("/Zvuk/American/Fire.WAV"));
-        QVERIFY(resolver.resolve(dir.path() + QStringLiteral("/zvuk/american/ice.wav")).isEmpty());
-        QVERIFY(resolver.resolve(QString()).isEmpty());
-    }
-
     // Any case, with or without the leading backslash; each file decoded once while caching;
     // a missing or broken file leaves the element blank under the name asked for.
     void picturesFindLiteralsDecodeOnceAndStayBlankWhenMissing() {
@@ -88,7 +72,8 @@ private slots:
         for (int i = 0; i < 3; ++i) pictures.load(&a, QStringLiteral("\\missing.gif"));
         pictures.load(&b, QStringLiteral("junk.gif"));
         seen << shows(a) << shows(b) << QString::number(pictures.decodeCount());
-        QCOMPARE(seen.join(u'|'), QStringLiteral("sword.png|SWORD.png|1|missing.gif blank|junk.gif blank|3"));
+        QCOMPARE(seen.join(u'|'),
+                 QStringLiteral("sword.png|SWORD.png|1|missing.gif blank|junk.gif blank|3"));
 
         pictures.setCaching(false);
         pictures.load(&a, QStringLiteral("sword.png"));
@@ -151,7 +136,8 @@ private slots:
             sound.play(clip, Sound::Mode::Sync);
             const qint64 took = clock.restart();
             QCOMPARE(sound.hasDevice(), driver[0] == 'd');
-            QVERIFY2(sound.hasDevice() ? took >= 600 : took < 250, qPrintable(QString::number(took)));
+            QVERIFY2(sound.hasDevice() ? took >= 600 : took < 250,
+                     qPrintable(QString::number(took)));
             sound.play(QStringLiteral(KAVGALIJA_ASSETS_DIR "/zvuk/nothing.wav"), Sound::Mode::Sync);
             QVERIFY(clock.elapsed() < 250);
         }

@@ -26,6 +26,7 @@ private slots:
     void goldAmount_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("amount");
+        // clang-format off
         const std::pair<const char*, int> rows[] = {
             {"250", 250},       {"  42 ", 42},       {"0", 0},           {"-7", -7},
             {"3,6", 4},         {"2.5", 2},          {"3.5", 4},         {"-2.5", -2},
@@ -35,8 +36,8 @@ private slots:
             {"1.2.3", -1000000}, {"1,2,3", -1000000}, {"--1", -1000000}, {"0x10", -1000000},
             {"inf", -1000000},  {"nan", -1000000},   {"1 000", -1000000}, {"+", -1000000},
             {".", -1000000}};
-        for (auto [text, amount] : rows)
-            QTest::newRow(text) << QString::fromLatin1(text) << amount;
+        // clang-format on
+        for (auto [text, amount] : rows) QTest::newRow(text) << QString::fromLatin1(text) << amount;
     }
     void goldAmount() {
         QFETCH(QString, text);
