@@ -1,9 +1,9 @@
-// The platform services: pictures (found by any case), screens, sound and the dice.
+// The platform services: pictures (found by any case), sound, the dice and the theme list.
+// How screens load and unload is proven by the real screens in the other tests.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QPointer>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,31 +12,10 @@
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
-#include "platform/Screen.h"
-#include "platform/Screens.h"
 #include "platform/Sound.h"
-#include "support/TestGame.h"
+#include "support/Fakes.h"
 
 namespace {
-
-// A screen that counts its loads and can act from inside its own handler.
-class ProbeScreen : public Screen {
-public:
-    ProbeScreen(Context& ctx, ScreenId id, int* loads) : Screen(ctx, id), loads_(loads) {}
-    void Form_Load() override {
-        ++*loads_;
-        if (unloadOnLoad) ctx.screens.unload(screenId());
-    }
-    // A handler that unloads its own screen and then finishes its work on it.
-    void unloadFromHandler() {
-        ctx.screens.unload(screenId());
-        setWindowTitle(QStringLiteral("still here until the loop runs"));
-    }
-    bool unloadOnLoad = false;
-
-private:
-    int* loads_;
-};
 
 void writeImage(const QString& path, const char* format) {
     QImage image(8, 6, QImage::Format_ARGB32);
@@ -79,47 +58,6 @@ private slots:
         pictures.load(&a, QStringLiteral("sword.png"));
         pictures.load(&a, QStringLiteral("sword.png"));
         QCOMPARE(pictures.decodeCount(), 5);
-    }
-
-    // Shown once loaded once; hidden it keeps its state; unloaded from inside its own handler the
-    // object lives until the loop runs; the frame unloads; a screen that leaves during its own
-    // load is never shown.
-    void screensLoadOnceAndUnloadSafely() {
-        TestGame t;
-        Screens screens;
-        Context ctx{t.gs, screens, t.pictures, t.dialogs, t.sound, t.random, t.app, t.ctx.appDir};
-        int loads = 0, leavingLoads = 0;
-        screens.registerScreen(ScreenId::inventar,
-                               [&] { return new ProbeScreen(ctx, ScreenId::inventar, &loads); });
-        screens.registerScreen(ScreenId::pobeda, [&] {
-            auto* s = new ProbeScreen(ctx, ScreenId::pobeda, &leavingLoads);
-            s->unloadOnLoad = true;
-            return s;
-        });
-        screens.show(ScreenId::inventar);
-        screens.show(ScreenId::inventar);
-        screens.hide(ScreenId::inventar);
-        QVERIFY(screens.isLoaded(ScreenId::inventar) && !screens.isVisible(ScreenId::inventar));
-        screens.show(ScreenId::inventar);
-        QVERIFY(screens.isVisible(ScreenId::inventar));
-        QCOMPARE(loads, 1);
-
-        QPointer<ProbeScreen> first = screens.loadedAs<ProbeScreen>(ScreenId::inventar);
-        first->unloadFromHandler();
-        QVERIFY(!screens.isLoaded(ScreenId::inventar) && !first.isNull() && !first->isVisible());
-        TestGame::settle();
-        QVERIFY(first.isNull());
-        screens.show(ScreenId::inventar);
-        QCOMPARE(loads, 2);
-        screens.loaded(ScreenId::inventar)->close();
-        QVERIFY(!screens.isLoaded(ScreenId::inventar));
-
-        QPointer<Screen> leaving = screens.load(ScreenId::pobeda);
-        screens.show(ScreenId::pobeda);
-        QCOMPARE(leavingLoads, 2);
-        QVERIFY(!screens.isLoaded(ScreenId::pobeda) && !screens.isVisible(ScreenId::pobeda));
-        TestGame::settle();
-        QVERIFY(leaving.isNull());
     }
 
     // A synchronous sound lasts its clip on a device (the dummy one counts); without a device,

@@ -109,29 +109,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 
-    // What the board and the inventory say: each square its number, kind and who stands there;
-    // the gold as the figure itself.
-    void boardAndInventoryReadAsTheyShow() {
-        TestGame g;
-        auto* board = static_cast<Form1*>(open(g, ScreenId::Form1));
-        g.gs.playerName[0] = u"Ana"_s;
-        g.gs.playerName[1] = u"<b>Bora</b>"_s;
-        g.gs.playerGold[0] = 37;
-        board->Form_Load();
-        QStringList heard;
-        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(board);
-        for (int i = 0; i < root->childCount(); ++i)
-            heard << root->child(i)->text(QAccessible::Name);
-        for (const QString& said : {u"Polje 1: polje, Ana"_s, u"Polje 2: polje, <b>Bora</b>"_s,
-                                    u"Portret: Ana"_s, u"axe"_s, u"crveni stit"_s})
-            QVERIFY2(heard.contains(said), qPrintable(said));
-        g.screens.show(ScreenId::inventar);
-        QAccessibleInterface* gold = QAccessible::queryAccessibleInterface(
-            g.screens.loaded(ScreenId::inventar)->findChild<QWidget*>(u"Label8"_s));
-        QCOMPARE(gold->text(QAccessible::Name), u"37"_s);
-        QCOMPARE(gold->text(QAccessible::Description), u"Zlatnici"_s);
-    }
-
     // Unplaced windows open centred; where the player put one, it comes back.
     void windowsOpenCentredUnlessPlaced() {
         TestGame g;
