@@ -78,7 +78,8 @@ public:
           random_(seed),
           dialogs_(rng_),
           pictures_(appDir),
-          ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir} {
+          ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir},
+          themeRoot_(QDir::cleanPath(appDir + u"/zvuk"_s)) {
         ctx_.walkStepMs = 0;  // turns back to back
         RegisterScreens(ctx_);
     }
@@ -140,6 +141,10 @@ private:
                     QString::number(gs_.playerGold[p]), QString::number(gs_.playerArmor[p]),
                     gs_.playerWeapon[p], gs_.playerShield[p]);
         }
+        for (Screen* window : visibleScreens())
+            for (const DirList* list : window->findChildren<DirList*>())
+                if (!list->path().startsWith(themeRoot_))
+                    return u"the theme list left for "_s + list->path();
         return boardShowsTheGame();
     }
 
@@ -170,11 +175,13 @@ private:
     }
 
     // The buttons one could press now; leaving the program is possible, just rare, so that most
-    // games get played.
+    // games get played, and so is a retreat, so that fights run to a fall and its spoils.
     QList<QPushButton*> pressable(Screen* window) {
         QList<QPushButton*> buttons;
         for (QPushButton* b : window->findChildren<QPushButton*>())
-            if (b->isVisibleTo(window) && b->isEnabled() && (!quits(b->text()) || rng_() % 50 == 0))
+            if (b->isVisibleTo(window) && b->isEnabled() &&
+                (!quits(b->text()) || rng_() % 50 == 0) &&
+                (b->text() != u"Povlacenje"_s || rng_() % 8 == 0))
                 buttons.append(b);
         return buttons;
     }
@@ -230,6 +237,7 @@ private:
     Pictures pictures_;
     FakeApp app_;
     Context ctx_;
+    const QString themeRoot_;
     QString lastAction_ = QStringLiteral("start");
     bool quitAllowed_ = false;
 };

@@ -1,5 +1,5 @@
-// The platform services: pictures (found by any case), sound, the dice and the theme list.
-// How screens load and unload is proven by the real screens in the other tests.
+// The platform services: pictures (found by any case), sound and the dice. How screens load and
+// unload is proven by the real screens in the other tests, the theme list by the soak.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -98,25 +97,6 @@ private slots:
         FakeRandom scripted;  // Int(draw x 0) still costs a draw
         scripted.pushDraw(0.5);
         QCOMPARE(scripted.below(0) + scripted.drawCount, 1);
-    }
-
-    void directoryListStaysInsideItsRoot() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zvuk/american/extra")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zvuk/srpski")));
-        DirList list(QStringLiteral("Dir1"), nullptr);
-        list.setRoot(dir.path() + QStringLiteral("\\zvuk\\"));
-        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
-        // Heading row, then the two themes.
-        QCOMPARE(list.count(), 3);
-        list.openRow(1);
-        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk/american"));
-        list.openRow(1);  // ".."
-        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
-        list.setPath(dir.path());
-        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
-        list.openRow(0);  // the heading opens nothing
-        QCOMPARE(list.path(), dir.path() + QStringLiteral("/zvuk"));
     }
 };
 
