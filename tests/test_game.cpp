@@ -284,7 +284,7 @@ private slots:
         QCOMPARE(g.gs.opponentIndex, 1);
     }
 
-    // The inventory shows the player to move and is not refreshed while open; closing it is OK.
+    // The inventory shows the player to move and is not refreshed while open.
     void theInventory() {
         TestGame g;
         create(g, {u"<img src=x>"_s, u"Bora"_s})->Command1_Click();  // Bora: portrait 1
@@ -310,9 +310,6 @@ private slots:
         std::tie(inv, shown) = open();
         QCOMPARE(shown,
                  u"Bora|57|lik01.gif|robe.gif|Mantija|axe.gif|axe|crvenistit.gif|crveni stit"_s);
-        inv->close();
-        g.settle();
-        QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
     }
 
     void onlyExactlyTheGoldToWinWins_data() {

@@ -77,10 +77,6 @@ def dismiss(node, name, what):
     wait(what + " to close", lambda: node not in windows(), 5)
 
 
-def type_into(field, text):
-    field.queryEditableText().setTextContents(text)
-
-
 def labels(node):
     return [c.name for c in descendants(node) if c.getRoleName() == "label"]
 
@@ -119,11 +115,10 @@ try:
     press(wait("the title window", lambda: window("KAVGALIJA!"), 30), "START")
     make = wait("the creation window", lambda: window("Kreiranje igraca"))
     names = ["Ana", "Bora"]
-    type_into(find(make, "text", "Ime"), names[0])
-    press(make, "SLEDECI")
-    wait("the second player's slot", lambda: "2" in labels(make))
-    type_into(find(make, "text", "Ime"), names[1])
-    press(make, "START")
+    for slot, (name, button) in enumerate(zip(names, ["SLEDECI", "START"]), 1):
+        wait(f"slot {slot}", lambda: str(slot) in labels(make))
+        find(make, "text", "Ime").queryEditableText().setTextContents(name)
+        press(make, button)
 
     gold = {name: 0 for name in names}  # what the messages said each one holds
     met = set()
@@ -176,7 +171,7 @@ try:
                 dismiss(box, "OK", "the box")
             elif ask := window("KAVGALIJA!", "dialog"):
                 heard.append("  asked: " + find(ask, "label").name)
-                type_into(find(ask, "text"), "ne")
+                find(ask, "text").queryEditableText().setTextContents("ne")
                 dismiss(ask, "OK", "the question")
             elif reward := window("Nagrada!"):
                 met.add("reward")
