@@ -2,8 +2,6 @@
 // enabled, answering boxes at random, typing odd text and closing windows at random moments, and
 // checks the game's invariants after every event.
 //
-//   soak [--games N] [--seed S] [--assets normal|empty|broken] [--quiet]
-//
 // Each game's dice come from the real generator seeded with seed + game number, so a failing game
 // replays with --seed <printed seed> --games 1; a crash ends the run after its game's seed.
 #include <QApplication>
@@ -171,7 +169,7 @@ private:
     }
 
     static bool quits(const QString& caption) {
-        return caption == QStringLiteral("KRAJ") || caption == QStringLiteral("Kraj igre");
+        return caption == u"KRAJ" || caption == u"Kraj igre";
     }
 
     // The buttons one could press now; leaving the program is possible, just rare, so that most

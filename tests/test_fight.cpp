@@ -117,7 +117,7 @@ private slots:
         QLabel* bubble = f->Label8;
         QVERIFY(bubble->wordWrap() && f->oblak->geometry().contains(bubble->geometry()));
         const QFontMetrics metrics(bubble->font());
-        for (int o = 0; o < 4; ++o) {
+        for (int o = 0; o < 4; ++o)
             for (const QString& line : TauntLines(BlowOutcome(o))) {
                 bubble->setText(line);
                 for (const QString& word : line.split(QLatin1Char(' ')))
@@ -125,7 +125,6 @@ private slots:
                 QVERIFY2(bubble->heightForWidth(bubble->width()) <= bubble->height(),
                          qPrintable(line));
             }
-        }
     }
 
     void blow_data() {

@@ -1,6 +1,5 @@
 // The platform services: pictures (found by any case), sound and the dice. How screens load and
 // unload is proven by the real screens in the other tests, the theme list by the soak.
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -12,17 +11,6 @@
 #include "platform/Pictures.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
-#include "support/Fakes.h"
-
-namespace {
-
-void writeImage(const QString& path, const char* format) {
-    QImage image(8, 6, QImage::Format_ARGB32);
-    image.fill(Qt::red);
-    QVERIFY(image.save(path, format));
-}
-
-}  // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -31,7 +19,9 @@ private slots:
     // a missing or broken file leaves the element blank under the name asked for.
     void picturesFindLiteralsDecodeOnceAndStayBlankWhenMissing() {
         QTemporaryDir dir;
-        writeImage(dir.path() + QStringLiteral("/Sword.PNG"), "PNG");
+        QImage red(8, 6, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(dir.path() + QStringLiteral("/Sword.PNG"), "PNG"));
         QFile junk(dir.path() + QStringLiteral("/junk.gif"));
         QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("GIF89a not really a picture") > 0);
         junk.close();

@@ -70,10 +70,6 @@ QStringList faultsOf(QWidget* window) {
     return faults;
 }
 
-void click(QPushButton* b) {
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 bool activate(QWidget* window) {
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
@@ -141,7 +137,7 @@ private slots:
         QVERIFY(activate(g.screens.loaded(ScreenId::credits)));
         QTest::keyClick(g.screens.loaded(ScreenId::credits), Qt::Key_Escape);
         QVERIFY(!g.screens.isLoaded(ScreenId::credits));
-        click(title->Command1);
+        QTest::mouseClick(title->Command1, Qt::LeftButton);
         QVERIFY(g.screens.isVisible(ScreenId::Kreiranje) && !g.screens.isVisible(ScreenId::Form2) &&
                 g.screens.isLoaded(ScreenId::Form2));
         QCOMPARE(g.app.quitCount, 0);
@@ -178,7 +174,7 @@ private slots:
         QCOMPARE(options->Text1->text(), QStringLiteral("100"));
         for (const char* rejected : {"", "1e9", "40000"}) {
             options->Text1->setText(QString::fromLatin1(rejected));
-            click(options->Command1);
+            QTest::mouseClick(options->Command1, Qt::LeftButton);
             QVERIFY(t.screens.isVisible(ScreenId::opcije));
             QCOMPARE(options->Text1->text() + QString::number(t.gs.goldToWin),
                      QString::fromLatin1(rejected) + "100");
@@ -187,7 +183,7 @@ private slots:
                  QStringList(3, "Upisite ceo broj zlatnika od -32768 do 32767 (npr. 100)."));
         t.dialogs.messages.clear();
         options->Text1->setText(QStringLiteral(" 2,5 "));
-        click(options->Command1);
+        QTest::mouseClick(options->Command1, Qt::LeftButton);
         QVERIFY(!t.screens.isVisible(ScreenId::opcije));
         t.screens.show(ScreenId::opcije);
         QCOMPARE(options->Text1->text() + QString::number(t.gs.goldToWin), QStringLiteral("22"));
@@ -197,7 +193,7 @@ private slots:
         t.screens.show(ScreenId::opcije);
         QCOMPARE(options->Text1->text() + QString::number(t.gs.goldToWin), QStringLiteral("22"));
         QVERIFY(t.dialogs.messages.isEmpty());
-        click(options->Command2);
+        QTest::mouseClick(options->Command2, Qt::LeftButton);
         QCOMPARE(t.app.quitCount, 1);
     }
 

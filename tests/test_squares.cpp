@@ -31,8 +31,7 @@ auto kitOf(GameState& gs, int p) {
 
 // The kit after taking reward r with g coins in the heap.
 Kit taken(Kit k, int r, int g) {
-    const QString weapons[] = {"dagger", "sword", "axe", "spear"};
-    if (r <= 4) std::get<0>(k) = weapons[r - 1];
+    if (r <= 4) std::get<0>(k) = QStringList{"dagger", "sword", "axe", "spear"}[r - 1];
     if (r == 5) std::get<3>(k) += g;
     if (r >= 6 && r <= 9) std::get<1>(k) = r - 5;
     if (r >= 10) std::get<2>(k) = r == 10 ? "plavi stit" : "crveni stit";
