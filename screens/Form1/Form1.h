@@ -24,8 +24,6 @@ public:
     // Generates the board once per game, redraws it, checks the player to move for victory and
     // passes over a lost turn. It is also the board's refresh.
     void Form_Load() override;
-    // Draws the game as it stands and plays none of it (for a new amount to win, say).
-    void redraw();
     void Command1_Click();  // roll
     void Command2_Click();  // Opcije
     void Command3_Click();  // Inventar
@@ -67,6 +65,7 @@ protected:
 
 private:
     void generate();
+    void redraw();
     void describe();
     void stepWalk();
     // The rest of a turn once the mover stands on the rolled square: a meeting, a reward, a

@@ -10,6 +10,7 @@
 #include "platform/Screens.h"
 #include "platform/Ui.h"
 #include "screens/Form1/Form1.h"
+#include "screens/Form1/RacePanel.h"
 #include "state/GameState.h"
 #include "state/GoldAmount.h"
 
@@ -62,7 +63,8 @@ void opcije::Command1_Click() {
     }
     gs.goldToWin = *amount;
     // The board's race shows the new amount at once.
-    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1)) board->redraw();
+    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1))
+        board->race->refresh(gs, ctx.pictures);
     // Shows what was stored ("2.5" is kept as 2), so the next showing reads the real amount.
     Text1->setText(QString::number(gs.goldToWin));
     ctx.screens.hide(ScreenId::opcije);
