@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Plays a seeded two-player game by keyboard alone while Orca, the screen reader, listens, and
 checks what Orca said: creation of two players, the die, the square reached, a coin, a reward
-taken, a danger, a fight to its end, the inventory, each told once as it happens. Every key waits
+taken, a danger, a fight until a blow has hurt and then a retreat, the inventory, each told once as it happens. Every key waits
 for Orca to have spoken what the last one brought.
 
 Usage: play.py GAME SEED TRANSCRIPT (run.sh starts Orca, writing TRANSCRIPT, and the rest)."""
@@ -161,7 +161,13 @@ try:
                 n, m = next_of(r"^Udri push button", r"^alert KAVGALIJA!", r"^Da li zelite",
                                r"^notification \w+: zdravlje -?\d+\.$", r"^notification ",
                                r"^Tabla frame")
-                if n == 0:
+                if n == 0 and hurt and taunts >= 2:
+                    # Enough heard: the fighter to strike retreats, which ends the fight.
+                    key("Tab")
+                    hear(r"^Povlacenje push button")
+                    hear(r"^\w+ se povlaci\.")
+                    key("space")
+                elif n == 0:
                     key("space")
                 elif n in (1, 2):
                     key("Return")
@@ -173,7 +179,6 @@ try:
                     break
             if not hurt or taunts < 2:
                 fail(f"a fight with {hurt} health figures and {taunts} taunts heard")
-            hear(r"^notification \w+ ima \d+ od 100 zlatnika\.")
         else:
             seen -= 1  # the mover just heard opens the next turn
         if {"coin", "reward", "danger", "fight"} <= set(met):
