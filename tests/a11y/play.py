@@ -16,6 +16,10 @@ SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 # What Orca says first when the focus lands on a tab stop of the creation screen or the board.
 STOPS = re.compile(r"^(Ime igraca \d|Zvucna tema|Prethodni lik|Sledeci lik|Musko|Zensko|SLEDECI|"
                    r"START|Baci kocku|Inventar|Opcije)\b")
+# A fighter's health after a blow.
+HEALTH = re.compile(r"^notification \w+: zdravlje -?\d+\.$")
+# What moves the focus in a fight, or ends it.
+STEP = re.compile(r"^(Udri push button|alert KAVGALIJA!|Da li zelite|Tabla frame)")
 # Orca's echo of the keys pressed, which says nothing about the game.
 ECHO = re.compile(r"(return|space|tab|left shift|shift|down|up|control|[a-z]|[A-Z]) ?")
 heard = []  # every utterance so far
@@ -80,9 +84,28 @@ def write(text):
     subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
 
 
+def quiet(seconds=1.5):
+    """Waits until Orca has said nothing new for a while, so that what the next key brings is not
+    mistaken for what came before it (a box closing gives the focus back, and Orca says so)."""
+    said, still = -1, time.monotonic()
+    end = still + 60
+    while time.monotonic() < end:
+        listen()
+        if len(heard) != said:
+            said, still = len(heard), time.monotonic()
+        elif time.monotonic() - still >= seconds:
+            return
+        time.sleep(0.1)
+    fail("Orca never fell silent")
+
+
 def tab_to(name):
-    """Tabs on until Orca names the control."""
+    """Tabs on until Orca names the control. Each Tab waits for the focus to have moved: Qt holds
+    a key until Orca has seen it, and a key sent meanwhile goes to the control still focused."""
+    global seen
     for _ in range(12):
+        quiet()
+        seen = len(heard)
         key("Tab")
         if next_of(STOPS.pattern)[1].string.startswith(name):
             return
@@ -155,12 +178,17 @@ try:
         if kind == "fight" or next_of(r"^Borba frame", r"^notification Na potezu: ")[0] == 0:
             met.append("fight")
             hear(r"^notification \w+, zdravlje 10, protiv \w+, zdravlje 10\.")
+            quiet()
+            seen = len(heard)
             key("space")  # the mover's blow: the focus is on it
             hurt = taunts = 0
             while True:
                 n, m = next_of(r"^Udri push button", r"^alert KAVGALIJA!", r"^Da li zelite",
-                               r"^notification \w+: zdravlje -?\d+\.$", r"^notification ",
-                               r"^Tabla frame")
+                               HEALTH.pattern, r"^notification ", r"^Tabla frame")
+                if n in (0, 1, 2):
+                    quiet()
+                if n == 0 and any(STEP.search(u) for u in heard[seen:]):
+                    continue  # the focus has moved on since: act where it is now
                 if n == 0 and hurt and taunts >= 2:
                     # Enough heard: the fighter to strike retreats, which ends the fight.
                     key("Tab")
@@ -186,6 +214,8 @@ try:
     else:
         fail(f"forty turns met only {met}")
     listen()
+    if not any(re.fullmatch(r"\w+ udara\.", u) for u in heard):
+        fail("Orca never said whose blow a button strikes")
     if any("/" in u for u in heard):
         fail("Orca read a path")
     if any("Form1" in u for u in heard):
