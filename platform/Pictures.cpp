@@ -23,20 +23,28 @@ void Pictures::setCaching(bool on) {
     if (!on) cache_.clear();
 }
 
+const Pictures::Name& Pictures::nameOf(const QString& name) {
+    auto it = names_.constFind(name);
+    if (it == names_.constEnd()) {
+        const QString shown = displayName(name);
+        it = names_.insert(name, {shown, shown.toLower()});
+    }
+    return *it;
+}
+
 QPixmap Pictures::picture(const QString& name) {
-    const QString key = displayName(name).toLower();
+    const Name& n = nameOf(name);
     if (caching_) {
-        const auto it = cache_.constFind(key);
+        const auto it = cache_.constFind(n.key);
         if (it != cache_.constEnd()) return *it;
     }
-    QPixmap pixmap = decode(name);
-    if (caching_) cache_.insert(key, pixmap);
+    QPixmap pixmap = decode(n.shown);
+    if (caching_) cache_.insert(n.key, pixmap);
     return pixmap;
 }
 
-QPixmap Pictures::decode(const QString& name) {
+QPixmap Pictures::decode(const QString& shown) {
     ++decodes_;
-    const QString shown = displayName(name);
     const QString path = resolver_.resolve(appDir_ + QLatin1Char('/') + shown);
     QImage image;
     if (!path.isEmpty()) {
@@ -65,5 +73,5 @@ QPixmap Pictures::decode(const QString& name) {
 void Pictures::load(PictureBox* box, const QString& name) {
     if (box == nullptr) return;
     // An unusable file still names what the element was asked to show; it just stays blank.
-    box->setPicture(displayName(name), picture(name));
+    box->setPicture(nameOf(name).shown, picture(name));
 }

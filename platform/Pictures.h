@@ -31,10 +31,18 @@ public:
     void setCaching(bool on);
 
 private:
-    QPixmap decode(const QString& name);
+    // A name as elements report it, and its key in the cache (any case).
+    struct Name {
+        QString shown;
+        QString key;
+    };
+    // Worked out once per name: the board asks for its hundred and twenty at every refresh.
+    const Name& nameOf(const QString& name);
+    QPixmap decode(const QString& shown);
 
     QString appDir_;
     PathResolver resolver_;
+    QHash<QString, Name> names_;
     QHash<QString, QPixmap> cache_;
     QSet<QString> warned_;
     bool caching_ = true;
