@@ -8,6 +8,19 @@
 namespace {
 // Our art is drawn at twice its size on screen, so it stays sharp on high-density displays.
 constexpr qreal kArtScale = 2.0;
+
+// Reads a picture file; safe on any thread.
+QImage readImage(const QString& path) {
+    if (path.isEmpty()) return {};
+    QImageReader reader(path);
+    // Qt reads PNG itself; without this it would first load every image plugin there is to ask
+    // each whether it reads PNG, a good part of the time to the first window.
+    if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        reader.setFormat("png");
+        reader.setAutoDetectImageFormat(false);
+    }
+    return reader.read();
+}
 }  // namespace
 
 Pictures::Pictures(QString appDir) : appDir_(std::move(appDir)) {}
@@ -43,20 +56,25 @@ QPixmap Pictures::picture(const QString& name) {
     return pixmap;
 }
 
+void Pictures::prefetch(const QStringList& names) {
+    QHash<QString, QString> paths;  // by key; resolved here, the resolver is not for threads
+    for (const QString& name : names) {
+        const Name& n = nameOf(name);
+        paths.insert(n.key, resolver_.resolve(appDir_ + QLatin1Char('/') + n.shown));
+    }
+    prefetching_ = std::async(std::launch::async, [paths] {
+        QHash<QString, QImage> images;
+        for (auto it = paths.cbegin(); it != paths.cend(); ++it)
+            images.insert(it.key(), readImage(it.value()));
+        return images;
+    });
+}
+
 QPixmap Pictures::decode(const QString& shown) {
     ++decodes_;
-    const QString path = resolver_.resolve(appDir_ + QLatin1Char('/') + shown);
-    QImage image;
-    if (!path.isEmpty()) {
-        QImageReader reader(path);
-        // Qt reads PNG itself; without this it would first load every image plugin there is to
-        // ask each whether it reads PNG, a good part of the time to the first window.
-        if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-            reader.setFormat("png");
-            reader.setAutoDetectImageFormat(false);
-        }
-        image = reader.read();
-    }
+    if (prefetching_.valid()) prefetched_ = prefetching_.get();
+    QImage image = prefetched_.take(shown.toLower());
+    if (image.isNull()) image = readImage(resolver_.resolve(appDir_ + QLatin1Char('/') + shown));
     if (image.isNull()) {
         if (!warned_.contains(shown.toLower())) {
             warned_.insert(shown.toLower());
