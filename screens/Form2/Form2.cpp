@@ -25,9 +25,10 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     const QRect places[7] = {{40, 150, 120, 120},  {560, 150, 120, 120}, {40, 330, 120, 120},
                              {560, 330, 120, 120}, {190, 24, 72, 72},    {458, 24, 72, 72},
                              {300, 410, 120, 76}};
+    const QStringList pictures = pictureNames();
     for (int i = 0; i < 7; ++i) {
         Image[i] = Ui::picture(this, QStringLiteral("Image%1").arg(i + 1), places[i]);
-        ctx.pictures.load(Image[i], QStringLiteral("ui/title-%1.png").arg(i + 1));
+        ctx.pictures.load(Image[i], pictures[i]);
     }
 
     title =
@@ -71,6 +72,12 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+}
+
+QStringList Form2::pictureNames() {
+    QStringList names;
+    for (int i = 1; i <= 7; ++i) names << QStringLiteral("ui/title-%1.png").arg(i);
+    return names;
 }
 
 void Form2::Form_Load() {
