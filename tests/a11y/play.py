@@ -141,7 +141,6 @@ try:
     hear(r"^Tabla frame")
 
     met = []
-    players = ["Ana", "Bora"]
     for turn in range(40):
         mover = hear(r"^Na potezu: (\w+)\.")[1]
         if turn == 1:
@@ -155,7 +154,7 @@ try:
             tab_to("Baci kocku")
         key("space")
         hear(r"^alert KAVGALIJA!")
-        die = int(hear(r"^([1-6])\.$")[1])
+        hear(r"^[1-6]\.$")  # the die
         rolled = len(heard)
         key("Return")
         what, m = next_of(r"^Polje (\d+): (\w+)\.", r"^Borba frame")
