@@ -200,7 +200,7 @@ void borba::Form_Load() {
 void borba::Command1_Click() {
     ResolveBlow(ctx, gs.currentPlayer, gs.opponentIndex, Side::Left);
     Taunt(ctx, *this, gs.opponentIndex);
-    Timer1.start(6000);
+    Timer1.start(ctx.bubbleMs);
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     Command3->setEnabled(true);
@@ -212,7 +212,7 @@ void borba::Command1_Click() {
 void borba::Command3_Click() {
     ResolveBlow(ctx, gs.opponentIndex, gs.currentPlayer, Side::Right);
     Taunt(ctx, *this, gs.currentPlayer);
-    Timer1.start(6000);
+    Timer1.start(ctx.bubbleMs);
     Command1->setEnabled(true);
     Command2->setEnabled(true);
     Command3->setEnabled(false);
