@@ -416,6 +416,7 @@ int main(int argc, char* argv[]) {
         const Outcome out = Bot(gameSeed, pictures, sound).play();
         events += out.events;
         ++counts[out.kind];
+        fakeSound.played.clear();  // its log of sounds is not needed, and would grow with the run
         if (out.kind == Outcome::Broken)
             std::printf("soak: game with seed %llu broke: %s\n",
                         static_cast<unsigned long long>(gameSeed),
