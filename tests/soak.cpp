@@ -79,6 +79,7 @@ public:
           ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir},
           themeRoot_(QDir::cleanPath(appDir + u"/zvuk"_s)) {
         ctx_.walkStepMs = 0;  // turns back to back
+        ctx_.computerPauseMs = 0;
         RegisterScreens(ctx_);
     }
     ~Bot() {

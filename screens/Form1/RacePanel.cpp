@@ -35,6 +35,11 @@ RacePanel::RacePanel(QWidget* parent, const QRect& geometry) : QWidget(parent) {
             Ui::label(row, QStringLiteral("Gold(%1)").arg(k), QString(), {66, 34, kRowW - 72, 26});
         Gold[k]->setTextFormat(Qt::PlainText);
         Gold[k]->setFont(Ui::gameFont(12));
+        Seat[k] = Ui::label(row, QStringLiteral("Seat(%1)").arg(k), tr("racunar"), {8, 46, 54, 16});
+        Seat[k]->setFont(Ui::gameFont(8, true));
+        Seat[k]->setAlignment(Qt::AlignCenter);
+        Seat[k]->setStyleSheet(
+            QStringLiteral("color: #1e1208; background: #f6e7c1; border-radius: 4px;"));
         Row[k] = row;
     }
 }
@@ -62,8 +67,10 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
             Name[k]->setStyleSheet(sheet);
             Gold[k]->setStyleSheet(sheet);
         }
+        Seat[k]->setVisible(gs.playerComputer[k]);
         // One pass over the pattern, so a name with "%2" in it stays as typed.
-        Row[k]->setAccessibleName(QStringLiteral("%1, %2 od %3 zlatnika%4")
+        Row[k]->setAccessibleName((gs.playerComputer[k] ? tr("%1, racunar, %2 od %3 zlatnika%4")
+                                                        : QStringLiteral("%1, %2 od %3 zlatnika%4"))
                                       .arg(gs.playerName[k], QString::number(gs.playerGold[k]),
                                            QString::number(gs.goldToWin),
                                            moves ? QStringLiteral(", na potezu") : QString()));
