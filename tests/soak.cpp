@@ -1,10 +1,12 @@
 // Soak games: a bot plays whole games through the real screens, headless, pressing whatever is
-// enabled, answering boxes at random, typing odd text and closing windows at random moments, and
-// checks the game's invariants after every event.
+// enabled, ticking computer seats that then play their parts, answering boxes at random, typing
+// odd text and closing windows at random moments, and checks the game's invariants after every
+// event.
 //
 // Each game's dice come from the real generator seeded with seed + game number, so a failing game
 // replays with --seed <printed seed> --games 1; a crash ends the run after its game's seed.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include "platform/Pictures.h"
 #include "platform/Screen.h"
 #include "platform/Screens.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form1/RacePanel.h"
 #include "screens/Registry.h"
@@ -33,6 +36,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kEventCap = 6000;
+// Presses of computer seats within one turn: a long fight takes some dozens.
+constexpr int kComputerTurnCap = 1000;
 
 // Screens of which exactly one is on show during a game (options, about and inventory come beside).
 constexpr ScreenId kGameWindows[] = {ScreenId::Form2,   ScreenId::Kreiranje, ScreenId::Form1,
@@ -75,12 +80,14 @@ public:
         : rng_(static_cast<std::mt19937::result_type>(seed)),
           random_(seed),
           dialogs_(rng_),
+          boxes_(dialogs_, gs_, screens_),
           pictures_(appDir),
-          ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir},
+          ctx_{gs_, screens_, pictures_, boxes_, sound, random_, app_, appDir},
           themeRoot_(QDir::cleanPath(appDir + u"/zvuk"_s)) {
         ctx_.walkStepMs = 0;  // turns back to back
         ctx_.computerPauseMs = 0;
         RegisterScreens(ctx_);
+        seats_ = std::make_unique<ComputerSeats>(ctx_);
     }
     ~Bot() {
         screens_.unloadAll();
@@ -107,6 +114,13 @@ public:
             wonOnce |= screens_.isVisible(ScreenId::pobeda);
             if (wonOnce && screens_.isVisible(ScreenId::Form2)) return end(Outcome::Victory);
             if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
+            // A computer's turn always ends: its presses run out before the turn passes.
+            if (gs_.currentPlayer != turnOf_) {
+                turnOf_ = gs_.currentPlayer;
+                turnPresses_ = seats_->presses();
+            }
+            if (seats_->presses() - turnPresses_ > kComputerTurnCap)
+                return end(Outcome::Broken, QStringLiteral("a computer's turn never ended"));
         }
         return end(wonOnce ? Outcome::Victory : Outcome::Capped);
     }
@@ -187,6 +201,11 @@ private:
 
     // One event. False when nothing at all can be done.
     bool act() {
+        // The computer seats play their parts, most of the time before anyone clicks.
+        if (rng_() % 4 != 0 && seats_->pressNow()) {
+            lastAction_ = QStringLiteral("a computer played");
+            return true;
+        }
         const QList<Screen*> visible = visibleScreens();
         if (visible.isEmpty()) return false;
         Screen* window = visible[rng_() % visible.size()];
@@ -212,6 +231,9 @@ private:
             else
                 field->setText(pick < 8 ? QString::number(rng_() % 4) : QStringLiteral("1e9"));
         }
+        // Any slot may be the computer's.
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            if (box->isVisibleTo(window) && rng_() % 3 == 0) box->click();
         for (DirList* list : window->findChildren<DirList*>())
             if (list->isVisibleTo(window) && list->count() > 0 && rng_() % 3 == 0)
                 list->openRow(static_cast<int>(rng_() % list->count()));
@@ -233,9 +255,13 @@ private:
     Screens screens_;
     StdRandom random_;
     BotDialogs dialogs_;
+    ComputerDialogs boxes_;
     Pictures pictures_;
     FakeApp app_;
     Context ctx_;
+    std::unique_ptr<ComputerSeats> seats_;
+    int turnOf_ = -1;
+    int turnPresses_ = 0;
     const QString themeRoot_;
     QString lastAction_ = QStringLiteral("start");
     bool quitAllowed_ = false;
