@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/App.h"
 #include "platform/Dialogs.h"
 #include "platform/ElidedLabel.h"
@@ -63,6 +64,8 @@ QPoint Form1::cellOf(int square) {
 
 Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     setWindowTitle(QStringLiteral("Form1"));
+    // The caption stays the design's; a listener hears what the window is.
+    setAccessibleName(tr("Tabla"));
     setFixedSize(kWidth, kHeight);
     setStyleSheet(
         QStringLiteral(
@@ -198,19 +201,19 @@ void Form1::describe() {
         if (!gs.playerWeapon[k].isEmpty()) Image4[s]->setMeaning(gs.playerWeapon[k]);
         if (Items::isShield(gs.playerShield[k])) Image7[s]->setMeaning(gs.playerShield[k]);
     }
-    for (int j = 0; j < N; ++j) {
-        QString kind = gs.squareKind[j];
-        if (kind.isEmpty() || kind == QLatin1String("polje"))
-            kind = QStringLiteral("polje");
-        else if (kind == QLatin1String("nagrada"))
-            kind = QStringLiteral("kovceg");
-        else if (kind == QLatin1String("coin"))
-            kind = QStringLiteral("zlatnik");
-        Image1[j]->setMeaning(QStringLiteral("Polje %1: %2").arg(j + 1).arg(kind) + standing[j]);
-    }
-    // The mover, for whoever comes back to the die after a box has closed.
-    Command1->setAccessibleDescription(QStringLiteral("Na potezu: ") +
-                                       gs.playerName[gs.currentPlayer]);
+    for (int j = 0; j < N; ++j) Image1[j]->setMeaning(squareName(j) + standing[j]);
+}
+
+QString Form1::squareName(int square) const {
+    const QString& kind = gs.squareKind[square];
+    const char* word = QT_TRANSLATE_NOOP("Form1", "polje");
+    if (kind == QLatin1String("nagrada"))
+        word = QT_TRANSLATE_NOOP("Form1", "kovceg");
+    else if (kind == QLatin1String("opasnost"))
+        word = QT_TRANSLATE_NOOP("Form1", "opasnost");
+    else if (kind == QLatin1String("coin"))
+        word = QT_TRANSLATE_NOOP("Form1", "zlatnik");
+    return tr("Polje %1: %2").arg(square + 1).arg(tr(word));
 }
 
 void Form1::Form_Load() {
@@ -227,6 +230,7 @@ void Form1::Form_Load() {
     }
 
     Label2->setText(gs.playerName[p]);
+    Accessibility::announce(this, tr("Na potezu: %1").arg(gs.playerName[p]));
 
     if (gs.playerSkipTurns[p] == 1) {
         ctx.dialogs.message(QStringLiteral("Na potezu je ") + gs.playerName[p] +
@@ -309,6 +313,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::landed() {
     const int p = gs.currentPlayer;
     const int square = gs.playerSquare[p];
+    const QString reached = squareName(square);
     gs.opponentIndex = GameState::MAX_PLAYERS;  // nobody met
     for (int i = 0; i < GameState::MAX_PLAYERS; ++i) {
         if (i != p && IsInGame(gs, i) && gs.playerSquare[i] == square) {
@@ -323,17 +328,22 @@ void Form1::landed() {
     }
 
     const QString& kind = gs.squareKind[square];
+    // The square reached is heard on the window it opens, as the board is gone by then.
     if (kind == QLatin1String("nagrada")) {
         ctx.screens.show(ScreenId::Nagrade);
+        Accessibility::announce(ctx.screens.loaded(ScreenId::Nagrade), reached);
         return;
     }
     if (kind == QLatin1String("opasnost")) {
         ctx.screens.show(ScreenId::opasnost);
+        Accessibility::announce(ctx.screens.loaded(ScreenId::opasnost), reached);
         return;
     }
+    Accessibility::announce(this, reached);
     if (kind == QLatin1String("coin")) {
         ctx.dialogs.message(QStringLiteral("Nasli ste jedan zlatnik!"));
         gs.playerGold[p] += 1;
+        Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
     }
     PassTurn(gs);
     Form_Load();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/Accessibility.h"
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -44,12 +45,11 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {126, 20, 40, 36});
     Text1 = new QLineEdit(QStringLiteral("Ime"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Ime"));
     Text1->setGeometry(176, 20, 300, 36);
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Text1)})
         w->setFont(font);
-    Label1->setBuddy(Text1);
+    // No buddy for the name box: screen readers would read "Igrac br" for it, without the number.
     Check1 = new QCheckBox(tr("Racunar"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(492, 20, 136, 36);
@@ -139,6 +139,7 @@ void Kreiranje::Form_Load() {
     if (portrait < 0) portrait = 0;
     if (portrait > kLastPortrait) portrait = 12;  // past the end it falls back to 12, not 13
     Label2->setText(QString::number(slot + 1));
+    Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
     gs.playerPortrait[slot] = portraitFile(portrait);
     ctx.pictures.load(Image2, gs.playerPortrait[slot]);
     Image2->setMeaning(QStringLiteral("Portret %1 od %2").arg(portrait + 1).arg(kLastPortrait + 1));
@@ -165,6 +166,7 @@ void Kreiranje::Command4_Click() {
     Check1->setChecked(false);
     gs.creatingPlayer = static_cast<int16_t>(slot + 1);
     Form_Load();
+    Accessibility::announce(this, tr("Igrac br %1").arg(gs.creatingPlayer + 1));
 }
 
 void Kreiranje::Command3_Click() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -79,6 +80,8 @@ void Nagrade::Form_Load() {
     reward_ = ctx.random.roll(Items::REWARD_COUNT);
     const Items::Reward r = Items::reward(reward_);
     Label1->setText(r.description);
+    // What the window shows, heard with the button that has the focus as it opens.
+    Command1->setAccessibleDescription(r.description);
     ctx.pictures.load(Image3, QStringLiteral("\\") + r.picture);
     Image3->setMeaning(Items::rewardName(r));
     Ui::fitInto(Image3, kRewardSlot);
@@ -104,10 +107,19 @@ void Nagrade::Command1_Click() {
             gs.playerShield[p] = r.shield;
             break;
     }
+    Accessibility::announceOnNextWindow(
+        tr("%1 uzima: %2.").arg(gs.playerName[p], Items::rewardName(r)));
+    if (r.kind == Items::RewardKind::Treasure)
+        Accessibility::announceOnNextWindow(
+            Accessibility::goldSentence(gs.playerName[p], gs.playerGold[p], gs.goldToWin));
     endTurn();
 }
 
 void Nagrade::Command2_Click() {
+    if (turnEnded_) return;
+    Accessibility::announceOnNextWindow(tr("%1 ostavlja: %2.")
+                                            .arg(gs.playerName[gs.currentPlayer],
+                                                 Items::rewardName(Items::reward(reward_))));
     endTurn();
 }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "borba.h"
+#include "platform/Accessibility.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
 #include "platform/Pictures.h"
@@ -175,6 +176,7 @@ void Taunt(Context& ctx, borba& screen, int defender) {
     if (!sound.isEmpty()) ctx.sound.play(gs.playerSoundTheme[defender] + sound, Sound::Mode::Async);
 
     screen.Label8->setText(TauntLines(outcome)[gs.tauntRoll - 1]);
+    Accessibility::announce(&screen, screen.Label8->text());
 }
 
 void SettleFight(Context& ctx, borba& screen, int winner, int loser) {
@@ -205,6 +207,8 @@ void SettleFight(Context& ctx, borba& screen, int winner, int loser) {
     gs.playerArmor[loser] = 0;
     gs.playerShield[loser].clear();
 
+    Accessibility::announceOnNextWindow(
+        Accessibility::goldSentence(gs.playerName[winner], gs.playerGold[winner], gs.goldToWin));
     PassTurn(gs);
     gs.fightOpen = 0;
     ctx.screens.unload(ScreenId::borba);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "Fight.h"
+#include "platform/Accessibility.h"
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -134,6 +135,12 @@ void borba::Open(Context& ctx) {
     fight->Command3->setEnabled(false);
     // The mover strikes first: a keyboard player only has to press Space.
     fight->Command1->setFocus();
+    const GameState& gs = ctx.gs;
+    Accessibility::announce(fight, tr("%1, zdravlje %2, protiv %3, zdravlje %4.")
+                                       .arg(gs.playerName[gs.currentPlayer])
+                                       .arg(gs.playerHealth[gs.currentPlayer])
+                                       .arg(gs.playerName[gs.opponentIndex])
+                                       .arg(gs.playerHealth[gs.opponentIndex]));
     ctx.screens.unload(ScreenId::Form1);
 }
 
@@ -195,11 +202,18 @@ void borba::Form_Load() {
     Label6->setText(gs.playerName[rightFighter]);
     Label2->setText(QString::number(gs.playerHealth[leftFighter]));
     Label4->setText(QString::number(gs.playerHealth[rightFighter]));
+    // Both sides' buttons read alike; each says whose it is.
+    Command1->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[leftFighter]));
+    Command2->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[leftFighter]));
+    Command3->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[rightFighter]));
+    Command4->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[rightFighter]));
 }
 
 void borba::Command1_Click() {
+    const int health = gs.playerHealth[gs.opponentIndex];
     ResolveBlow(ctx, gs.currentPlayer, gs.opponentIndex, Side::Left);
     Taunt(ctx, *this, gs.opponentIndex);
+    announceHealth(gs.opponentIndex, health);
     Timer1.start(6000);
     Command1->setEnabled(false);
     Command2->setEnabled(false);
@@ -210,8 +224,10 @@ void borba::Command1_Click() {
 }
 
 void borba::Command3_Click() {
+    const int health = gs.playerHealth[gs.currentPlayer];
     ResolveBlow(ctx, gs.opponentIndex, gs.currentPlayer, Side::Right);
     Taunt(ctx, *this, gs.currentPlayer);
+    announceHealth(gs.currentPlayer, health);
     Timer1.start(6000);
     Command1->setEnabled(true);
     Command2->setEnabled(true);
@@ -219,6 +235,12 @@ void borba::Command3_Click() {
     Command4->setEnabled(false);
     Command1->setFocus();
     Form_Load();
+}
+
+void borba::announceHealth(int defender, int before) {
+    if (gs.playerHealth[defender] == before) return;
+    Accessibility::announce(
+        this, tr("%1: zdravlje %2.").arg(gs.playerName[defender]).arg(gs.playerHealth[defender]));
 }
 
 void borba::Command2_Click() {

@@ -55,6 +55,10 @@ public:
     // No interval until the first blow sets one; it never ticks before.
     QTimer Timer1;
 
+private:
+    // A blow that hurt is heard: "Bora: zdravlje 7."
+    void announceHealth(int defender, int before);
+
 protected:
     // Closing the window is a retreat of the fighter whose turn it is, so no fight is left open.
     void frameClosed() override;

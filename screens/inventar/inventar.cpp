@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -87,6 +88,15 @@ void inventar::Form_Load() {
     Image3->setMeaning(Ui::portraitOf(gs.playerName[p]));
     Label5->setText(gs.playerWeapon[p]);
     Label7->setText(gs.playerShield[p]);
+
+    // The whole pack in one sentence, heard as the window opens on its button.
+    const auto orNone = [](const QString& item) { return item.isEmpty() ? tr("nema") : item; };
+    Command1->setAccessibleDescription(
+        tr("%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.")
+            .arg(gs.playerName[p])
+            .arg(gs.playerGold[p])
+            .arg(orNone(gs.playerWeapon[p]), orNone(Items::armorName(gs.playerArmor[p])),
+                 orNone(gs.playerShield[p])));
 }
 
 void inventar::Command1_Click() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -102,6 +103,7 @@ void opasnost::Form_Load() {
             break;
         case 4:
             gs.playerGold[p] -= stolen;
+            Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
             Label1->setText(QStringLiteral("Neko vam je ukrao ") + QString::number(stolen) +
                             QStringLiteral(" zlatnika."));
             break;
@@ -113,6 +115,8 @@ void opasnost::Form_Load() {
             break;
     }
     mishapPictures()[mishap - 1]->show();
+    // What struck, heard with the button that has the focus as the window opens.
+    Command1->setAccessibleDescription(Label1->text());
 }
 
 void opasnost::Command1_Click() {

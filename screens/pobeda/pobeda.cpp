@@ -51,6 +51,8 @@ pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
 void pobeda::Form_Load() {
     const int p = gs.currentPlayer;
     Label1->setText(gs.playerName[p]);
+    // The winner, heard with the only button as the window opens.
+    Command1->setAccessibleDescription(tr("%1 je pobednik!").arg(gs.playerName[p]));
     if (Items::isArmorCode(gs.playerArmor[p])) {
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
         Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
