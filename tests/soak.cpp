@@ -193,11 +193,12 @@ private:
         if (out_.events == kEventCap) return end(wonOnce_ ? Outcome::Victory : Outcome::Capped);
         if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
         ++out_.events;
-        // A computer's turn always ends: its presses run out before the turn passes.
-        if (gs_.currentPlayer != turnOf_) {
-            turnOf_ = gs_.currentPlayer;
+        // A computer's turn always ends: its presses run out before the board is back, idle. (The
+        // mover alone tells no turn from the next in a game of one, and the seats press between
+        // the bot's steps.)
+        if (const auto* board = screens_.loadedAs<Form1>(ScreenId::Form1);
+            board && board->isVisible() && !board->walking())
             turnPresses_ = seats_->presses();
-        }
         if (seats_->presses() - turnPresses_ > kComputerTurnCap)
             return end(Outcome::Broken, QStringLiteral("a computer's turn never ended"));
         return 0;
@@ -346,7 +347,6 @@ private:
     FakeApp app_;
     Context ctx_;
     std::unique_ptr<ComputerSeats> seats_;
-    int turnOf_ = -1;
     int turnPresses_ = 0;
     const QString themeRoot_;
     QString lastAction_ = QStringLiteral("start");
