@@ -13,6 +13,7 @@
 #include "platform/Sound.h"
 #include "platform/Ui.h"
 #include "screens/Form2/Form2.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 
@@ -46,12 +47,14 @@ int main(int argc, char* argv[]) {
 
     GameState gs;
     Screens screens;
-    QtDialogs dialogs;
+    QtDialogs boxes;
+    ComputerDialogs dialogs(boxes, gs, screens);
     SdlSound sound;
     StdRandom random(seed);
     QtApp app;
     Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};
     RegisterScreens(ctx);
+    ComputerSeats computers(ctx);
 
     screens.show(ScreenId::Form2);
     QTimer::singleShot(0, [&appDir] {
