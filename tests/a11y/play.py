@@ -14,8 +14,8 @@ import time
 GAME, SEED, TRANSCRIPT = sys.argv[1:4]
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 # What Orca says first when the focus lands on a tab stop of the creation screen or the board.
-STOPS = re.compile(r"^(Ime igraca \d|Zvucna tema|Prethodni lik|Sledeci lik|Musko|Zensko|SLEDECI|"
-                   r"START|Baci kocku|Inventar|Opcije)\b")
+STOPS = re.compile(r"^(Ime igraca \d|Racunar|Zvucna tema|Prethodni lik|Sledeci lik|Musko|Zensko|"
+                   r"SLEDECI|START|Baci kocku|Inventar|Opcije)\b")
 # A fighter's health after a blow.
 HEALTH = re.compile(r"^\w+: zdravlje -?\d+\.$")
 # Anything else said in a fight between blows: a taunt from the bubble.
@@ -183,10 +183,10 @@ try:
             quiet()
             seen = len(heard)
             key("space")  # the mover's blow: the focus is on it
-            blows, hurt, taunts = 1, 0, 0
+            blows, start = 1, seen
             while True:
                 n, m = next_of(r"^Udri push button", r"^alert KAVGALIJA!", r"^Da li zelite",
-                               HEALTH.pattern, TAUNT.pattern, r"^Tabla frame")
+                               r"^Tabla frame")
                 if n in (0, 1, 2):
                     quiet()
                 if n == 0 and any(STEP.search(u) for u in heard[seen:]):
@@ -202,14 +202,15 @@ try:
                     key("space")
                     blows += 1
                 elif n in (1, 2):
-                    seen = len(heard)  # the box's own words are no taunt
                     key("Return")
-                elif n == 3:
-                    hurt += 1
-                elif n == 4:
-                    taunts += 1
                 else:
                     break
+            # Taunts and healths come on the bubble's timer, so they are counted once it is over;
+            # a box's own words (the line after "alert") are no taunt.
+            fight = heard[start:seen]
+            said = [u for i, u in enumerate(fight) if not fight[i - 1].startswith("alert ")]
+            hurt = sum(bool(HEALTH.search(u)) for u in said)
+            taunts = sum(bool(TAUNT.search(u)) and not HEALTH.search(u) for u in said)
             if not hurt or taunts < 2:
                 fail(f"a fight with {hurt} health figures and {taunts} taunts heard")
         else:
