@@ -11,6 +11,7 @@
 
 namespace {
 constexpr char kNotification[] = "notification";
+constexpr char kNotes[] = "notifications";
 
 // A window of the game. Pictures without a meaning (decorations, blank elements) are no part of
 // what it says; everything else is read as Qt reads any widget.
@@ -64,6 +65,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new QAccessibleWidget(w, QAccessible::AlertMessage);
     if (className == QLatin1String("QWidget") && w->objectName() == QLatin1String(kNotification))
         return new QAccessibleWidget(w, QAccessible::Notification);
+    // Notifications in a status bar are read without the word "notification" before them.
+    if (className == QLatin1String("QWidget") && w->objectName() == QLatin1String(kNotes))
+        return new QAccessibleWidget(w, QAccessible::StatusBar);
     return nullptr;
 }
 
@@ -73,7 +77,15 @@ constexpr char kWaiting[] = "kavgalijaWaitingSentences";
 // A notification of its own for every sentence: screen readers read a notification as it
 // appears, and read its name then, so one reused for the next sentence could lose this one.
 void notify(QWidget* screen, const QString& sentence) {
-    auto* note = new QWidget(screen);
+    auto* notes = screen->findChild<QWidget*>(QLatin1String(kNotes), Qt::FindDirectChildrenOnly);
+    if (!notes) {
+        notes = new QWidget(screen);
+        notes->setObjectName(QLatin1String(kNotes));
+        notes->setGeometry(0, 0, 1, 1);
+        notes->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notes->show();
+    }
+    auto* note = new QWidget(notes);
     note->setObjectName(QLatin1String(kNotification));
     note->setAccessibleName(sentence);
     note->setGeometry(0, 0, 1, 1);

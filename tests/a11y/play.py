@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Plays a seeded two-player game by keyboard alone while Orca, the screen reader, listens, and
 checks what Orca said: creation of two players, the die, the square reached, a coin, a reward
-taken, a danger, a fight until a blow has hurt and then a retreat, the inventory, each told once as it happens. Every key waits
-for Orca to have spoken what the last one brought.
+taken, a danger, a fight of two blows and then a retreat, the inventory, each told once as it
+happens. Every key waits for Orca to have spoken what the last one brought.
 
 Usage: play.py GAME SEED TRANSCRIPT (run.sh starts Orca, writing TRANSCRIPT, and the rest)."""
 import os
@@ -14,8 +14,15 @@ import time
 GAME, SEED, TRANSCRIPT = sys.argv[1:4]
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 # What Orca says first when the focus lands on a tab stop of the creation screen or the board.
-STOPS = re.compile(r"^(Ime igraca \d|Zvucna tema|Prethodni lik|Sledeci lik|Musko|Zensko|SLEDECI|"
-                   r"START|Baci kocku|Inventar|Opcije)\b")
+STOPS = re.compile(r"^(Ime igraca \d|Racunar|Zvucna tema|Prethodni lik|Sledeci lik|Musko|Zensko|"
+                   r"SLEDECI|START|Baci kocku|Inventar|Opcije)\b")
+# A fighter's health after a blow.
+HEALTH = re.compile(r"^\w+: zdravlje -?\d+\.$")
+# Anything else said in a fight between blows: a taunt from the bubble.
+TAUNT = re.compile(r"^(?!.*(push button|frame)\.$|\w+ udara\.$|\w+ se povlaci\.$|alert |"
+                   r"Da li zelite)..")
+# What moves the focus in a fight, or ends it.
+STEP = re.compile(r"^(Udri push button|alert KAVGALIJA!|Da li zelite|Tabla frame)")
 # Orca's echo of the keys pressed, which says nothing about the game.
 ECHO = re.compile(r"(return|space|tab|left shift|shift|down|up|control|[a-z]|[A-Z]) ?")
 heard = []  # every utterance so far
@@ -80,16 +87,35 @@ def write(text):
     subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
 
 
+def quiet(seconds=1.5):
+    """Waits until Orca has said nothing new for a while, so that what the next key brings is not
+    mistaken for what came before it (a box closing gives the focus back, and Orca says so)."""
+    said, still = -1, time.monotonic()
+    end = still + 60
+    while time.monotonic() < end:
+        listen()
+        if len(heard) != said:
+            said, still = len(heard), time.monotonic()
+        elif time.monotonic() - still >= seconds:
+            return
+        time.sleep(0.1)
+    fail("Orca never fell silent")
+
+
 def tab_to(name):
-    """Tabs on until Orca names the control."""
+    """Tabs on until Orca names the control. Each Tab waits for the focus to have moved: Qt holds
+    a key until Orca has seen it, and a key sent meanwhile goes to the control still focused."""
+    global seen
     for _ in range(12):
+        quiet()
+        seen = len(heard)
         key("Tab")
         if next_of(STOPS.pattern)[1].string.startswith(name):
             return
     fail(f"no tab stop {name!r}")
 
 
-hear(r"^Screen reader on", 60)
+hear(r"^Screen reader on", 180)  # Orca is slow to start on a busy machine
 started = time.monotonic()
 game = subprocess.Popen([GAME, "--seed", SEED], env=dict(os.environ, SDL_AUDIODRIVER="dummy"))
 try:
@@ -106,7 +132,7 @@ try:
     hear(r"^american")  # the theme opened, by its name
     tab_to("SLEDECI")
     key("space")
-    hear(r"^notification Igrac br 2\.?$")
+    hear(r"^Igrac br 2\.?$")
     tab_to("Ime igraca 2")
     key("ctrl+a")
     write("Bora")
@@ -115,9 +141,8 @@ try:
     hear(r"^Tabla frame")
 
     met = []
-    players = ["Ana", "Bora"]
     for turn in range(40):
-        mover = hear(r"^notification Na potezu: (\w+)\.")[1]
+        mover = hear(r"^Na potezu: (\w+)\.")[1]
         if turn == 1:
             tab_to("Inventar")
             key("space")
@@ -129,54 +154,63 @@ try:
             tab_to("Baci kocku")
         key("space")
         hear(r"^alert KAVGALIJA!")
-        die = int(hear(r"^([1-6])\.$")[1])
+        hear(r"^[1-6]\.$")  # the die
         rolled = len(heard)
         key("Return")
-        what, m = next_of(r"^notification Polje (\d+): (\w+)\.", r"^Borba frame")
+        what, m = next_of(r"^Polje (\d+): (\w+)\.", r"^Borba frame")
         kind = m[2] if what == 0 else "fight"
         if kind == "zlatnik":
             met.append("coin")
             hear(r"^Nasli ste jedan zlatnik", since=rolled)
             key("Return")
-            hear(rf"^notification {mover} ima \d+ od 100 zlatnika\.")
+            hear(rf"^{mover} ima \d+ od 100 zlatnika\.")
         elif kind == "kovceg":
             met.append("reward")
             hear(r"^Nagrada! frame", since=rolled)
             hear(r"^Uzmi push button", since=rolled)
             hear(r"^[A-Z].{30,}[.!]$", since=rolled)  # what the chest offers
             key("space")
-            hear(rf"^notification {mover} uzima: .+\.")
+            hear(rf"^{mover} uzima: .+\.")
         elif kind == "opasnost":
             met.append("danger")
             hear(r"^OPASNOST! frame", since=rolled)
             hear(r"^OK push button", since=rolled)
             hear(r"^(Zbog|Oklop|Pojurio|Neko|Uhvatila) ", since=rolled)  # what struck
             key("space")
-        if kind == "fight" or next_of(r"^Borba frame", r"^notification Na potezu: ")[0] == 0:
+        if kind == "fight" or next_of(r"^Borba frame", r"^Na potezu: ")[0] == 0:
             met.append("fight")
-            hear(r"^notification \w+, zdravlje 10, protiv \w+, zdravlje 10\.")
+            hear(r"^\w+, zdravlje 10, protiv \w+, zdravlje 10\.")
+            quiet()
+            seen = len(heard)
             key("space")  # the mover's blow: the focus is on it
-            hurt = taunts = 0
+            blows, start = 1, seen
             while True:
                 n, m = next_of(r"^Udri push button", r"^alert KAVGALIJA!", r"^Da li zelite",
-                               r"^notification \w+: zdravlje -?\d+\.$", r"^notification ",
                                r"^Tabla frame")
-                if n == 0 and hurt and taunts >= 2:
-                    # Enough heard: the fighter to strike retreats, which ends the fight.
+                if n in (0, 1, 2):
+                    quiet()
+                if n == 0 and any(STEP.search(u) for u in heard[seen:]):
+                    continue  # the focus has moved on since: act where it is now
+                if n == 0 and blows == 2:
+                    # With this seed two blows bring a wound and two taunts: the fighter to
+                    # strike next retreats, which ends the fight (a fall takes minutes).
                     key("Tab")
                     hear(r"^Povlacenje push button")
                     hear(r"^\w+ se povlaci\.")
                     key("space")
                 elif n == 0:
                     key("space")
+                    blows += 1
                 elif n in (1, 2):
                     key("Return")
-                elif n == 3:
-                    hurt += 1
-                elif n == 4:
-                    taunts += 1
                 else:
                     break
+            # Taunts and healths come on the bubble's timer, so they are counted once it is over;
+            # a box's own words (the line after "alert") are no taunt.
+            fight = heard[start:seen]
+            said = [u for i, u in enumerate(fight) if not fight[i - 1].startswith("alert ")]
+            hurt = sum(bool(HEALTH.search(u)) for u in said)
+            taunts = sum(bool(TAUNT.search(u)) and not HEALTH.search(u) for u in said)
             if not hurt or taunts < 2:
                 fail(f"a fight with {hurt} health figures and {taunts} taunts heard")
         else:
@@ -186,6 +220,8 @@ try:
     else:
         fail(f"forty turns met only {met}")
     listen()
+    if not any(re.fullmatch(r"\w+ udara\.", u) for u in heard):
+        fail("Orca never said whose blow a button strikes")
     if any("/" in u for u in heard):
         fail("Orca read a path")
     if any("Form1" in u for u in heard):
