@@ -244,6 +244,9 @@ void TestComputer::fightBetweenComputersEndsByItself() {
     // No person took part: every box closed by itself.
     QVERIFY(g.dialogs.messages.size() > 3);
     QCOMPARE(g.dialogs.unattended, g.dialogs.messages);
+    // Each stays up long enough to be read: 1.5 s and 50 ms a character, never over 10 s.
+    QCOMPARE(ComputerDialogs::ReadingTimeMs(QString(30, u'x')), 3000);
+    QCOMPARE(ComputerDialogs::ReadingTimeMs(QString(500, u'x')), 10000);
 
     // With a person on the other side, the computer's blow waits for a click.
     g.dialogs.messages.clear();
