@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -13,14 +14,16 @@
 #include "Ui.h"
 
 namespace {
-const QString kCaption = QStringLiteral("KAVGALIJA!");
+QString caption() {
+    return QCoreApplication::translate("Dialogs", "KAVGALIJA!");
+}
 
 void showMessage(const QString& prompt, int face) {
     // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("messageBox"));
-    dialog.setWindowTitle(kCaption);
+    dialog.setWindowTitle(caption());
     dialog.setAccessibleDescription(prompt);
     dialog.setStyleSheet(QStringLiteral(
         "QDialog { background: #f6ecd2; }"
@@ -48,7 +51,7 @@ void showMessage(const QString& prompt, int face) {
     text->document()->setTextWidth(kTextWidth);
     const int height = static_cast<int>(text->document()->size().height()) + 8;
     text->setFixedSize(kTextWidth + 8, qBound(40, height, 360));
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("Dialogs", "OK"), &dialog);
     ok->setDefault(true);
     ok->setFont(Ui::gameFont(12, true));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
@@ -57,7 +60,7 @@ void showMessage(const QString& prompt, int face) {
         auto* die = new QLabel(&dialog);
         die->setObjectName(QStringLiteral("die"));
         die->setPixmap(DieFace(face, 56, dialog.devicePixelRatioF()));
-        die->setAccessibleName(QStringLiteral("Kocka pokazuje ") + QString::number(face));
+        die->setAccessibleName(QCoreApplication::translate("Dialogs", "Kocka pokazuje %1").arg(face));
         row->addWidget(die, 0, Qt::AlignVCenter);
         row->addWidget(text);
         layout->addLayout(row);
@@ -104,7 +107,7 @@ void QtDialogs::dieMessage(const QString& prompt, int face) {
 QString QtDialogs::input(const QString& prompt) {
     // Our own small dialog: Qt's input dialog would read the prompt as markup.
     QDialog dialog;
-    dialog.setWindowTitle(kCaption);
+    dialog.setWindowTitle(caption());
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(prompt, &dialog);
     label->setTextFormat(Qt::PlainText);

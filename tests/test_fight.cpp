@@ -118,7 +118,8 @@ private slots:
         QVERIFY(bubble->wordWrap() && f->oblak->geometry().contains(bubble->geometry()));
         const QFontMetrics metrics(bubble->font());
         for (int o = 0; o < 4; ++o)
-            for (const QString& line : TauntLines(BlowOutcome(o))) {
+            for (int n = 1; n <= 10; ++n) {
+                const QString line = TauntText({BlowOutcome(o), n});
                 bubble->setText(line);
                 for (const QString& word : line.split(QLatin1Char(' ')))
                     QVERIFY2(metrics.horizontalAdvance(word) <= bubble->width(), qPrintable(word));

@@ -60,6 +60,7 @@ public:
 protected:
     // Closing the board ends the program, as "Kraj igre" does.
     void frameClosed() override;
+    void retranslate() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -52,8 +52,6 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
         pictures.load(Portrait[k], gs.playerPortrait[k]);
         Name[k]->setText(gs.playerName[k]);
         Gold[k]->setText(QStringLiteral("%1 / %2").arg(gs.playerGold[k]).arg(gs.goldToWin));
-        // The figure is read as it stands; the row's own name says it as a sentence.
-        Portrait[k]->setMeaning(Ui::portraitOf(gs.playerName[k]));
         const bool moves = k == gs.currentPlayer;
         const QString color = moves ? QStringLiteral("#ffd35a") : QStringLiteral("#f6e7c1");
         // A style sheet costs a re-polish: set only when the light moves.
@@ -62,13 +60,22 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
             Name[k]->setStyleSheet(sheet);
             Gold[k]->setStyleSheet(sheet);
         }
-        // One pass over the pattern, so a name with "%2" in it stays as typed.
-        Row[k]->setAccessibleName(QStringLiteral("%1, %2 od %3 zlatnika%4")
-                                      .arg(gs.playerName[k], QString::number(gs.playerGold[k]),
-                                           QString::number(gs.goldToWin),
-                                           moves ? QStringLiteral(", na potezu") : QString()));
     }
+    describe(gs);
     update();
+}
+
+void RacePanel::describe(const GameState& gs) {
+    for (int k = 0; k < P; ++k) {
+        if (!IsInGame(gs, k)) continue;
+        // The figure is read as it stands; the row's own name says it as a sentence.
+        Portrait[k]->setMeaning(Ui::portraitOf(gs.playerName[k]));
+        const QString sentence = k == gs.currentPlayer ? tr("%1, %2 od %3 zlatnika, na potezu")
+                                                       : tr("%1, %2 od %3 zlatnika");
+        // One pass over the pattern, so a name with "%2" in it stays as typed.
+        Row[k]->setAccessibleName(sentence.arg(gs.playerName[k], QString::number(gs.playerGold[k]),
+                                               QString::number(gs.goldToWin)));
+    }
 }
 
 void RacePanel::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "Fight.h"
 #include "platform/Screen.h"
 
 class QFrame;
@@ -54,8 +55,11 @@ public:
     QPushButton* Command4;
     // No interval until the first blow sets one; it never ticks before.
     QTimer Timer1;
+    // The taunt in the bubble, kept so a change of language can say it again.
+    TauntLine tauntLine;
 
 protected:
     // Closing the window is a retreat of the fighter whose turn it is, so no fight is left open.
     void frameClosed() override;
+    void retranslate() override;
 };

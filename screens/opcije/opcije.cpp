@@ -15,28 +15,22 @@
 #include "state/GoldAmount.h"
 
 opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
-    setWindowTitle(QStringLiteral("Opcije"));
     setFixedSize(380, 140);
     setStyleSheet(QStringLiteral("opcije { background: #f3e6c4; } QLabel { color: #2b1a0e; }"));
     const QFont font = Ui::gameFont(12);
 
-    Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Kraj igre na"),
-                       {20, 28, 110, 28});
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {20, 28, 110, 28});
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Kraj igre na"));
     Text1->setGeometry(134, 26, 110, 30);
-    Label2 =
-        Ui::label(this, QStringLiteral("Label2"), QStringLiteral("zlatnika."), {252, 28, 100, 28});
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {252, 28, 100, 28});
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Text1),
                        static_cast<QWidget*>(Label2)})
         w->setFont(font);
     Label1->setBuddy(Text1);
 
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Nastavi igru"),
-                          {20, 80, 160, 38});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Kraj igre"),
-                          {200, 80, 160, 38});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {20, 80, 160, 38});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {200, 80, 160, 38});
     Command1->setDefault(true);
     // Enter presses the focused button, as Space does.
     Command1->setAutoDefault(true);
@@ -47,6 +41,16 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
             &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, &opcije::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &opcije::Command2_Click);
+    retranslate();
+}
+
+void opcije::retranslate() {
+    setWindowTitle(tr("Opcije"));
+    Label1->setText(tr("Kraj igre na"));
+    Text1->setAccessibleName(tr("Kraj igre na"));
+    Label2->setText(tr("zlatnika."));
+    Command1->setText(tr("Nastavi igru"));
+    Command2->setText(tr("Kraj igre"));
 }
 
 void opcije::Form_Load() {
@@ -57,8 +61,7 @@ void opcije::Form_Load() {
 void opcije::Command1_Click() {
     const auto amount = ParseGoldAmount(Text1->text());
     if (!amount) {
-        ctx.dialogs.message(
-            QStringLiteral("Upisite ceo broj zlatnika od -32768 do 32767 (npr. 100)."));
+        ctx.dialogs.message(tr("Upisite ceo broj zlatnika od -32768 do 32767 (npr. 100)."));
         return;
     }
     gs.goldToWin = *amount;

@@ -25,4 +25,5 @@ public:
 protected:
     // Closing the window hides it and forgets what was typed.
     void frameClosed() override;
+    void retranslate() override;
 };
