@@ -106,6 +106,9 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
 void Kreiranje::retranslate() {
     setWindowTitle(tr("Kreiranje igraca"));
     Label1->setText(tr("Igrac br"));
+    // The slot's number follows the caption, however long it is in the language chosen.
+    Label1->resize(Label1->fontMetrics().horizontalAdvance(Label1->text()) + 8, Label1->height());
+    Label2->move(Label1->geometry().right() + 1, Label2->y());
     Text1->setAccessibleName(tr("Ime"));
     Label3->setText(tr("Zvucna tema:"));
     Dir1->setAccessibleName(tr("Zvucna tema"));

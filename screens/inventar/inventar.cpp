@@ -1,6 +1,7 @@
 #include "inventar.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QPushButton>
 
 #include "platform/ElidedLabel.h"
@@ -69,6 +70,14 @@ void inventar::retranslate() {
     // The figure is read as it stands; what it counts is said beside it.
     Label8->setAccessibleDescription(tr("Zlatnici"));
     Command1->setText(tr("OK"));
+    // The names follow the widest caption, which may be longer than the original's.
+    int captions = Ui::twipsToPixels(840);
+    for (QLabel* l : {Label2, Label3, Label4})
+        captions = std::max(captions, l->fontMetrics().horizontalAdvance(l->text()) + 6);
+    for (QLabel* l : {Label5, Label6, Label7})
+        l->setGeometry(Label2->x() + captions, l->y(),
+                       Ui::twipsToPixels(960 + 2550) - Label2->x() - captions, l->height());
+    for (QLabel* l : {Label2, Label3, Label4}) l->resize(captions, l->height());
     describe();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Context.h"
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
+#include "platform/SoundKey.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 
@@ -38,6 +39,7 @@ struct TestGame {
     Pictures pictures;
     FakeDialogs dialogs;
     FakeSound sound;
+    SoundKey soundKey{sound};
     FakeRandom random;
     FakeApp app;
     Context ctx;
