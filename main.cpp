@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 
@@ -42,7 +41,7 @@ int main(int argc, char* argv[]) {
     options.process(application);
     const QString language = options.isSet(langOption)
                                  ? options.value(langOption)
-                                 : Language::fromDesktop(QLocale::system().uiLanguages());
+                                 : Language::fromDesktop(Language::desktopLanguages());
     if (!Language::set(language)) {
         std::fprintf(stderr, "kavgalija: unknown language %s\n", qPrintable(language));
         options.showHelp(1);

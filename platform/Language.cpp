@@ -48,6 +48,19 @@ QString fromDesktop(const QStringList& uiLanguages) {
     return ORIGINAL;
 }
 
+QStringList desktopLanguages() {
+    QStringList languages = QLocale::system().uiLanguages();
+    // Qt reads sr_RS@latin as Serbian in Cyrillic, its default script; the modifier asks for Latin.
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (value.isEmpty()) continue;
+        if (value.startsWith(QLatin1String("sr")) && value.contains(QLatin1String("@latin")))
+            languages.prepend(QStringLiteral("sr-Latn"));
+        break;
+    }
+    return languages;
+}
+
 bool set(const QString& code) {
     if (!codes().contains(code)) return false;
     if (code == current_) return true;

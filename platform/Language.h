@@ -20,6 +20,8 @@ QString name(const QString& code);
 // What the desktop's languages (most wanted first, as QLocale::uiLanguages gives them) ask for:
 // the first of them that is Serbian or English decides; any other list gets the original.
 QString fromDesktop(const QStringList& uiLanguages);
+// The desktop's languages, most wanted first.
+QStringList desktopLanguages();
 
 // Speaks the language from now on. Returns false, changing nothing, for a code not in codes().
 bool set(const QString& code);

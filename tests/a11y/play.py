@@ -109,7 +109,7 @@ def on_rename(event):
 pyatspi.Registry.registerEventListener(on_rename, "object:property-change:accessible-name")
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy")
 started = time.monotonic()
-process = subprocess.Popen([GAME, "--seed", SEED], env=env)
+process = subprocess.Popen([GAME, "--seed", SEED, "--lang", "sr"], env=env)
 
 try:
     press(wait("the title window", lambda: window("KAVGALIJA!"), 30), "START")
