@@ -75,6 +75,9 @@ private slots:
 
         choose(Language::CYRILLIC);
         QCOMPARE(title->Command2->text() + u'|' + title->windowTitle(), u"ОПЦИЈЕ|КАВГАЛИЈА!"_s);
+        // Qt's own buttons, as the input box shows them.
+        const QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), u"Откажи"_s);
         choose(Language::ORIGINAL);
         QCOMPARE(title->Command2->text() + u'|' + options->Label2->text() + u'|' +
                      options->Combo1->currentText(),
