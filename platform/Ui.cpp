@@ -69,17 +69,12 @@ QFrame* panel(QWidget* parent, const QRect& slot) {
 }
 
 namespace {
-// Registers the shipped fonts whose file names match, and maps "Comic Sans MS" onto the first
-// family found.
+// Registers the copies of the font in the application directory whose file names match. The
+// installed game has none: it uses the same files from Debian's fonts-comic-neue.
 void registerFonts(const QString& appDir, const QStringList& patterns) {
     const QDir fonts(appDir + QStringLiteral("/fonts"));
-    QString family;
-    for (const QString& file : fonts.entryList(patterns, QDir::Files, QDir::Name)) {
-        const int id = QFontDatabase::addApplicationFont(fonts.filePath(file));
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (family.isEmpty() && !families.isEmpty()) family = families.first();
-    }
-    if (!family.isEmpty()) QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), family);
+    for (const QString& file : fonts.entryList(patterns, QDir::Files, QDir::Name))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
 }
 }  // namespace
 
@@ -91,6 +86,7 @@ void installGameFonts(const QString& appDir) {
 void installFirstFonts(const QString& appDir) {
     registerFonts(appDir, {QStringLiteral("*-Regular.ttf"), QStringLiteral("*-Regular.otf"),
                            QStringLiteral("*-Bold.ttf"), QStringLiteral("*-Bold.otf")});
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
 }
 
 void installOtherFonts(const QString& appDir) {

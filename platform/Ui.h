@@ -43,7 +43,7 @@ void fitInto(PictureBox* box, const QRect& slot);
 // A framed panel (object name "panel", for style sheets) a little larger than the slot.
 QFrame* panel(QWidget* parent, const QRect& slot);
 
-// Registers the fonts shipped in the application directory and maps "Comic Sans MS" onto them.
+// Maps "Comic Sans MS" onto Comic Neue: the system's, or the copy in the application directory.
 void installGameFonts(const QString& appDir);
 // The same in two halves: the upright regular and bold faces every screen uses, which the first
 // window needs, and the rest (italic, light), which can wait until it is up.

@@ -1,7 +1,8 @@
-// The platform services: pictures (found by any case), sound and the dice. How screens load and
-// unload is proven by the real screens in the other tests, the theme list by the soak.
+// The platform services: pictures (found by any case), sound, the dice and the font. How screens
+// load and unload is proven by the real screens in the other tests, the theme list by the soak.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include "platform/Pictures.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
+#include "platform/Ui.h"
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -69,6 +71,15 @@ private slots:
             QVERIFY(clock.elapsed() < 250);
         }
         qputenv("SDL_AUDIODRIVER", previous);
+    }
+
+    // Installed, the game has no copy of its font and letters in the system's Comic Neue.
+    void letteringIsTheSystemsComicNeueWithoutACopyOfItsOwn() {
+        const QTemporaryDir noFonts;
+        Ui::installGameFonts(noFonts.path());
+        const QFontInfo title(Ui::gameFont(40, true));
+        QCOMPARE(title.family(), QStringLiteral("Comic Neue"));
+        QVERIFY(title.bold());
     }
 
     // A fixed seed replays the same game, a new seeding included; every face comes up.
