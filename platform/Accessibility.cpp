@@ -1,11 +1,16 @@
 #include "Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QTimer>
+#include <utility>
+#include <QVariant>
 #include <QWidget>
 
 #include "PictureBox.h"
 
 namespace {
+constexpr char kNotification[] = "notification";
 
 // A window of the game. Pictures without a meaning (decorations, blank elements) are no part of
 // what it says; everything else is read as Qt reads any widget.
@@ -38,23 +43,100 @@ private:
     }
 };
 
+// A picture is read by its meaning.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<PictureBox*>(widget())->meaning();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
     if (!w) return nullptr;
     if (className == QLatin1String("Screen")) return new ScreenAccessible(w);
     if (className == QLatin1String("PictureBox"))
-        return new QAccessibleWidget(w, QAccessible::Graphic);
+        return new PictureAccessible(w);
     // The message box is an alert, so a screen reader reads its text as it opens.
     if (className == QLatin1String("QDialog") && w->objectName() == QLatin1String("messageBox"))
         return new QAccessibleWidget(w, QAccessible::AlertMessage);
+    if (className == QLatin1String("QWidget") && w->objectName() == QLatin1String(kNotification))
+        return new QAccessibleWidget(w, QAccessible::Notification);
     return nullptr;
+}
+
+// Sentences wait here, on their screen, until it has the focus.
+constexpr char kWaiting[] = "kavgalijaWaitingSentences";
+
+// A notification of its own for every sentence: screen readers read a notification as it
+// appears, and read its name then, so one reused for the next sentence could lose this one.
+void notify(QWidget* screen, const QString& sentence) {
+    auto* note = new QWidget(screen);
+    note->setObjectName(QLatin1String(kNotification));
+    note->setAccessibleName(sentence);
+    note->setGeometry(0, 0, 1, 1);
+    note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    note->show();
+    // Long enough for a busy screen reader to have read it.
+    QTimer::singleShot(60000, note, &QObject::deleteLater);
+}
+
+// Sentences of screens that have closed, for the next window.
+QStringList& leftBehind() {
+    static QStringList sentences;
+    return sentences;
+}
+
+void focusChanged(QWidget*, QWidget* now) {
+    if (!now) return;
+    QWidget* screen = now->window();
+    const QStringList waiting =
+        std::exchange(leftBehind(), {}) + screen->property(kWaiting).toStringList();
+    if (waiting.isEmpty()) return;
+    screen->setProperty(kWaiting, QVariant());
+    // After the screen reader has heard of the focus itself, and of the control's own words.
+    QMetaObject::invokeMethod(
+        screen,
+        [screen, waiting] {
+            for (const QString& sentence : waiting) notify(screen, sentence);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace
 
+void Accessibility::announce(QWidget* screen, const QString& sentence) {
+    if (!screen || sentence.isEmpty()) return;
+    screen = screen->window();
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == screen && screen->isActiveWindow()) {
+        notify(screen, sentence);
+        return;
+    }
+    screen->setProperty(kWaiting, screen->property(kWaiting).toStringList() << sentence);
+}
+
+void Accessibility::announceOnNextWindow(const QString& sentence) {
+    leftBehind() << sentence;
+}
+
+QString Accessibility::goldSentence(const QString& player, int gold, int goldToWin) {
+    // One pass over the sentence, so a name with "%2" in it stays as typed.
+    return QCoreApplication::translate("Accessibility", "%1 ima %2 od %3 zlatnika.")
+        .arg(player, QString::number(gold), QString::number(goldToWin));
+}
+
+void Accessibility::announceGold(QWidget* screen, const QString& player, int gold,
+                                 int goldToWin) {
+    announce(screen, goldSentence(player, gold, goldToWin));
+}
+
 void Accessibility::install() {
     static const bool installed = [] {
         QAccessible::installFactory(factory);
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, focusChanged);
         return true;
     }();
     Q_UNUSED(installed);

@@ -31,7 +31,8 @@ void DirList::setPath(const QString& path) {
     const QString p = clean(path);
     const bool inside = root_.isEmpty() || p == root_ || p.startsWith(root_ + QLatin1Char('/'));
     path_ = inside ? p : root_;
-    setAccessibleDescription(path_);
+    // The theme open, by name; the list's own folder says nothing, and a path never.
+    setAccessibleDescription(path_ == root_ ? QString() : QFileInfo(path_).fileName());
     refresh();
 }
 
@@ -45,6 +46,8 @@ void DirList::openRow(int row) {
     } else {
         setPath(path_ + QLatin1Char('/') + name);
     }
+    // The keyboard stays on the folder just opened, so a screen reader names it.
+    selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
 }
 
 void DirList::keyPressEvent(QKeyEvent* event) {

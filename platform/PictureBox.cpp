@@ -11,13 +11,13 @@ PictureBox::PictureBox(const QString& designerName, QWidget* parent, bool stretc
 void PictureBox::setPicture(const QString& fileName, const QPixmap& pixmap) {
     pixmap_ = pixmap;
     if (pixmap.isNull()) scaled_ = QPixmap();
-    if (fileName != fileName_) setAccessibleName(QString());
+    if (fileName != fileName_) meaning_.clear();
     fileName_ = fileName;
     update();
 }
 
 void PictureBox::setMeaning(const QString& meaning) {
-    setAccessibleName(meaning);
+    meaning_ = meaning;
 }
 
 void PictureBox::clear() {

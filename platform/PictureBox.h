@@ -19,8 +19,9 @@ public:
     // What the picture shows, in words ("Portret: Ana", "Polje 7: kovceg"). A new picture drops
     // the old meaning, so a screen that loads a picture says what it is again.
     void setMeaning(const QString& meaning);
+    QString meaning() const { return meaning_; }
     // Read by a screen reader only when it shows something that has a meaning.
-    bool spoken() const { return !fileName_.isEmpty() && !accessibleName().isEmpty(); }
+    bool spoken() const { return !fileName_.isEmpty() && !meaning_.isEmpty(); }
 
     // The file shown, as the game named it ("sword.gif", "pozadine/3.jpg"); empty when blank.
     QString fileName() const { return fileName_; }
@@ -32,6 +33,10 @@ protected:
 
 private:
     QString fileName_;
+    // Kept apart from the accessible name, which would tell screen readers of every change: the
+    // board redraws a hundred and twenty pictures at each step of a walk, a flood in which a
+    // screen reader drops what matters.
+    QString meaning_;
     QPixmap pixmap_;
     // The picture scaled to the frame once, so a repaint is a plain copy (the board repaints
     // a hundred and twenty of these at every turn).

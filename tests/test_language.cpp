@@ -59,7 +59,7 @@ private slots:
                      options->Combo1->currentText(),
                  u"OPTIONS|Options|English"_s);
         QCOMPARE(fight->Label8->text(), u"Nooo, not there.. I just had surgery there!!!!"_s);
-        QCOMPARE(fight->Image6->accessibleName() + u'|' + fight->Image8->accessibleName(),
+        QCOMPARE(fight->Image6->meaning() + u'|' + fight->Image8->meaning(),
                  u"axe|red shield"_s);
         // Bora strikes back and misses; Ana answers with miss line 1.
         pushBlow(g.random, Blow{1, 2, 6, 0, 0, 3, 0});

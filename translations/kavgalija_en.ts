@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="sr_Latn">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 ima %2 od %3 zlatnika.</source>
+        <translation>%1 has %2 of %3 gold coins.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -73,6 +80,10 @@
     <message>
         <source>Nasli ste jedan zlatnik!</source>
         <translation>You found a gold coin!</translation>
+    </message>
+    <message>
+        <source>Tabla</source>
+        <translation>Board</translation>
     </message>
 </context>
 <context>
@@ -251,6 +262,14 @@
         <source>Portret %1 od %2</source>
         <translation>Portrait %1 of %2</translation>
     </message>
+    <message>
+        <source>Ime igraca %1</source>
+        <translation>Name of player %1</translation>
+    </message>
+    <message>
+        <source>Igrac br %1</source>
+        <translation>Player %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -281,6 +300,14 @@
     <message>
         <source>Ostavi</source>
         <translation>Leave it</translation>
+    </message>
+    <message>
+        <source>%1 uzima: %2.</source>
+        <translation>%1 takes: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ostavlja: %2.</source>
+        <translation>%1 leaves: %2.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +594,22 @@
         <source>%1 je pobegao!!!</source>
         <translation>%1 ran away!!!</translation>
     </message>
+    <message>
+        <source>%1 udara</source>
+        <translation>%1 strikes</translation>
+    </message>
+    <message>
+        <source>%1 se povlaci</source>
+        <translation>%1 retreats</translation>
+    </message>
+    <message>
+        <source>%1, zdravlje %2, protiv %3, zdravlje %4.</source>
+        <translation>%1, health %2, versus %3, health %4.</translation>
+    </message>
+    <message>
+        <source>%1: zdravlje %2.</source>
+        <translation>%1: health %2.</translation>
+    </message>
 </context>
 <context>
     <name>credits</name>
@@ -604,6 +647,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>nema</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.</source>
+        <translation>%1 has %2 gold coins; weapon: %3; armour: %4; shield: %5.</translation>
     </message>
 </context>
 <context>
@@ -693,6 +744,10 @@
     <message>
         <source>Izadji</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>%1 je pobednik!</source>
+        <translation>%1 is the winner!</translation>
     </message>
 </context>
 </TS>

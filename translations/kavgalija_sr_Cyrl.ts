@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sr_Cyrl" sourcelanguage="sr_Latn">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 ima %2 od %3 zlatnika.</source>
+        <translation>%1 има %2 од %3 златника.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -73,6 +80,10 @@
     <message>
         <source>Nasli ste jedan zlatnik!</source>
         <translation>Нашли сте један златник!</translation>
+    </message>
+    <message>
+        <source>Tabla</source>
+        <translation>Табла</translation>
     </message>
 </context>
 <context>
@@ -213,7 +224,7 @@
     </message>
     <message>
         <source>Igrac br</source>
-        <translation>Играч бр</translation>
+        <translation>Играч бр.</translation>
     </message>
     <message>
         <source>Zvucna tema:</source>
@@ -251,6 +262,14 @@
         <source>Portret %1 od %2</source>
         <translation>Портрет %1 од %2</translation>
     </message>
+    <message>
+        <source>Ime igraca %1</source>
+        <translation>Име играча %1</translation>
+    </message>
+    <message>
+        <source>Igrac br %1</source>
+        <translation>Играч бр. %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -281,6 +300,14 @@
     <message>
         <source>Ostavi</source>
         <translation>Остави</translation>
+    </message>
+    <message>
+        <source>%1 uzima: %2.</source>
+        <translation>%1 узима: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ostavlja: %2.</source>
+        <translation>%1 оставља: %2.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +594,22 @@
         <source>%1 je pobegao!!!</source>
         <translation>%1 је побегао!!!</translation>
     </message>
+    <message>
+        <source>%1 udara</source>
+        <translation>%1 удара</translation>
+    </message>
+    <message>
+        <source>%1 se povlaci</source>
+        <translation>%1 се повлачи</translation>
+    </message>
+    <message>
+        <source>%1, zdravlje %2, protiv %3, zdravlje %4.</source>
+        <translation>%1, здравље %2, против %3, здравље %4.</translation>
+    </message>
+    <message>
+        <source>%1: zdravlje %2.</source>
+        <translation>%1: здравље %2.</translation>
+    </message>
 </context>
 <context>
     <name>credits</name>
@@ -604,6 +647,14 @@
     <message>
         <source>OK</source>
         <translation>У реду</translation>
+    </message>
+    <message>
+        <source>nema</source>
+        <translation>нема</translation>
+    </message>
+    <message>
+        <source>%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.</source>
+        <translation>%1 има %2 златника; оружје: %3; оклоп: %4; штит: %5.</translation>
     </message>
 </context>
 <context>
@@ -693,6 +744,10 @@
     <message>
         <source>Izadji</source>
         <translation>Изађи</translation>
+    </message>
+    <message>
+        <source>%1 je pobednik!</source>
+        <translation>%1 је победник!</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/App.h"
 #include "platform/Dialogs.h"
 #include "platform/ElidedLabel.h"
@@ -143,6 +144,8 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
 
 void Form1::retranslate() {
     setWindowTitle(tr("Form1"));
+    // The caption stays the design's; a listener hears what the window is.
+    setAccessibleName(tr("Tabla"));
     Label1->setText(tr("Na potezu:"));
     Command1->setAccessibleName(tr("Baci kocku"));
     Command1->setToolTip(tr("Baci kocku (R)"));
@@ -208,21 +211,19 @@ void Form1::describe() {
         if (Items::isShield(gs.playerShield[k]))
             Image7[s]->setMeaning(Items::shieldName(gs.playerShield[k]));
     }
-    for (int j = 0; j < N; ++j) {
-        const QString& stored = gs.squareKind[j];
-        QString kind = tr("polje");
-        if (stored == QLatin1String("nagrada"))
-            kind = tr("kovceg");
-        else if (stored == QLatin1String("coin"))
-            kind = tr("zlatnik");
-        else if (stored == QLatin1String("opasnost"))
-            kind = tr("opasnost");
-        // The names of those standing there follow as typed, never read as placeholders.
-        Image1[j]->setMeaning(tr("Polje %1: %2").arg(QString::number(j + 1), kind) + standing[j]);
-    }
-    // The mover, for whoever comes back to the die after a box has closed.
-    if (gs.currentPlayer >= 0 && gs.currentPlayer < GameState::MAX_PLAYERS)
-        Command1->setAccessibleDescription(tr("Na potezu: %1").arg(gs.playerName[gs.currentPlayer]));
+    for (int j = 0; j < N; ++j) Image1[j]->setMeaning(squareName(j) + standing[j]);
+}
+
+QString Form1::squareName(int square) const {
+    const QString& kind = gs.squareKind[square];
+    const char* word = QT_TRANSLATE_NOOP("Form1", "polje");
+    if (kind == QLatin1String("nagrada"))
+        word = QT_TRANSLATE_NOOP("Form1", "kovceg");
+    else if (kind == QLatin1String("opasnost"))
+        word = QT_TRANSLATE_NOOP("Form1", "opasnost");
+    else if (kind == QLatin1String("coin"))
+        word = QT_TRANSLATE_NOOP("Form1", "zlatnik");
+    return tr("Polje %1: %2").arg(QString::number(square + 1), tr(word));
 }
 
 void Form1::Form_Load() {
@@ -239,6 +240,7 @@ void Form1::Form_Load() {
     }
 
     Label2->setText(gs.playerName[p]);
+    Accessibility::announce(this, tr("Na potezu: %1").arg(gs.playerName[p]));
 
     if (gs.playerSkipTurns[p] == 1) {
         ctx.dialogs.message(
@@ -321,6 +323,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::landed() {
     const int p = gs.currentPlayer;
     const int square = gs.playerSquare[p];
+    const QString reached = squareName(square);
     gs.opponentIndex = GameState::MAX_PLAYERS;  // nobody met
     for (int i = 0; i < GameState::MAX_PLAYERS; ++i) {
         if (i != p && IsInGame(gs, i) && gs.playerSquare[i] == square) {
@@ -335,17 +338,22 @@ void Form1::landed() {
     }
 
     const QString& kind = gs.squareKind[square];
+    // The square reached is heard on the window it opens, as the board is gone by then.
     if (kind == QLatin1String("nagrada")) {
         ctx.screens.show(ScreenId::Nagrade);
+        Accessibility::announce(ctx.screens.loaded(ScreenId::Nagrade), reached);
         return;
     }
     if (kind == QLatin1String("opasnost")) {
         ctx.screens.show(ScreenId::opasnost);
+        Accessibility::announce(ctx.screens.loaded(ScreenId::opasnost), reached);
         return;
     }
+    Accessibility::announce(this, reached);
     if (kind == QLatin1String("coin")) {
         ctx.dialogs.message(tr("Nasli ste jedan zlatnik!"));
         gs.playerGold[p] += 1;
+        Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
     }
     PassTurn(gs);
     Form_Load();

@@ -68,6 +68,8 @@ private:
     void generate();
     void redraw();
     void describe();
+    // A square as a listener hears it: "Polje 7: kovceg".
+    QString squareName(int square) const;
     void stepWalk();
     // The rest of a turn once the mover stands on the rolled square: a meeting, a reward, a
     // danger, a coin, or a plain square and the next player.

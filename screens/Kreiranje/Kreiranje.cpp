@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/Accessibility.h"
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -46,7 +47,7 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Text1)})
         w->setFont(font);
-    Label1->setBuddy(Text1);
+    // No buddy for the name box: screen readers would read "Igrac br" for it, without the number.
 
     Label3 = Ui::label(this, QStringLiteral("Label3"), QString(), {24, 80, 180, 28});
     Label3->setFont(Ui::gameFont(12, true));
@@ -109,7 +110,6 @@ void Kreiranje::retranslate() {
     // The slot's number follows the caption, however long it is in the language chosen.
     Label1->resize(Label1->fontMetrics().horizontalAdvance(Label1->text()) + 8, Label1->height());
     Label2->move(Label1->geometry().right() + 1, Label2->y());
-    Text1->setAccessibleName(tr("Ime"));
     Label3->setText(tr("Zvucna tema:"));
     Dir1->setAccessibleName(tr("Zvucna tema"));
     Command2->setAccessibleName(tr("Prethodni lik"));
@@ -119,6 +119,7 @@ void Kreiranje::retranslate() {
     Command4->setText(tr("SLEDECI"));
     Command3->setText(tr("START"));
     const int slot = gs.creatingPlayer;
+    Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
     if (slot >= 0 && slot < GameState::MAX_PLAYERS && !gs.playerPortrait[slot].isEmpty())
         Image2->setMeaning(tr("Portret %1 od %2")
                                .arg(gs.playerPortraitNo[slot] + 1)
@@ -170,6 +171,7 @@ void Kreiranje::Command4_Click() {
     gs.playerName[slot] = Text1->text();
     gs.creatingPlayer = static_cast<int16_t>(slot + 1);
     Form_Load();
+    Accessibility::announce(this, tr("Igrac br %1").arg(gs.creatingPlayer + 1));
 }
 
 void Kreiranje::Command3_Click() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -72,6 +73,8 @@ void Nagrade::retranslate() {
     if (reward_ != 0) {
         const Items::Reward r = Items::reward(reward_);
         Label1->setText(r.description);
+        // What the window shows, heard with the button that has the focus as it opens.
+        Command1->setAccessibleDescription(r.description);
         Image3->setMeaning(Items::rewardName(r));
     }
 }
@@ -113,10 +116,19 @@ void Nagrade::Command1_Click() {
             gs.playerShield[p] = r.shield;
             break;
     }
+    Accessibility::announceOnNextWindow(
+        tr("%1 uzima: %2.").arg(gs.playerName[p], Items::rewardName(r)));
+    if (r.kind == Items::RewardKind::Treasure)
+        Accessibility::announceOnNextWindow(
+            Accessibility::goldSentence(gs.playerName[p], gs.playerGold[p], gs.goldToWin));
     endTurn();
 }
 
 void Nagrade::Command2_Click() {
+    if (turnEnded_) return;
+    Accessibility::announceOnNextWindow(tr("%1 ostavlja: %2.")
+                                            .arg(gs.playerName[gs.currentPlayer],
+                                                 Items::rewardName(Items::reward(reward_))));
     endTurn();
 }
 

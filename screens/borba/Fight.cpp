@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "borba.h"
+#include "platform/Accessibility.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
 #include "platform/Pictures.h"
@@ -192,6 +193,7 @@ void Taunt(Context& ctx, borba& screen, int defender) {
 
     screen.tauntLine = {outcome, gs.tauntRoll};
     screen.Label8->setText(TauntText(screen.tauntLine));
+    Accessibility::announce(&screen, screen.Label8->text());
 }
 
 void SettleFight(Context& ctx, borba& screen, int winner, int loser) {
@@ -226,6 +228,8 @@ void SettleFight(Context& ctx, borba& screen, int winner, int loser) {
     gs.playerArmor[loser] = 0;
     gs.playerShield[loser].clear();
 
+    Accessibility::announceOnNextWindow(
+        Accessibility::goldSentence(gs.playerName[winner], gs.playerGold[winner], gs.goldToWin));
     PassTurn(gs);
     gs.fightOpen = 0;
     ctx.screens.unload(ScreenId::borba);

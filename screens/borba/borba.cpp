@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "Fight.h"
+#include "platform/Accessibility.h"
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -141,6 +142,11 @@ void borba::retranslate() {
         Image6->setMeaning(Items::weaponName(gs.playerWeapon[right]));
     Image7->setMeaning(Items::shieldName(gs.playerShield[left]));
     Image8->setMeaning(Items::shieldName(gs.playerShield[right]));
+    // Both sides' buttons read alike; each says whose it is.
+    Command1->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[left]));
+    Command2->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[left]));
+    Command3->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[right]));
+    Command4->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[right]));
 }
 
 void borba::Open(Context& ctx) {
@@ -156,6 +162,13 @@ void borba::Open(Context& ctx) {
     fight->Command3->setEnabled(false);
     // The mover strikes first: a keyboard player only has to press Space.
     fight->Command1->setFocus();
+    const GameState& gs = ctx.gs;
+    // One pass over the sentence, so a name with "%2" in it stays as typed.
+    Accessibility::announce(fight, tr("%1, zdravlje %2, protiv %3, zdravlje %4.")
+                                       .arg(gs.playerName[gs.currentPlayer],
+                                            QString::number(gs.playerHealth[gs.currentPlayer]),
+                                            gs.playerName[gs.opponentIndex],
+                                            QString::number(gs.playerHealth[gs.opponentIndex])));
     ctx.screens.unload(ScreenId::Form1);
 }
 
@@ -209,8 +222,10 @@ void borba::Form_Load() {
 }
 
 void borba::Command1_Click() {
+    const int health = gs.playerHealth[gs.opponentIndex];
     ResolveBlow(ctx, gs.currentPlayer, gs.opponentIndex, Side::Left);
     Taunt(ctx, *this, gs.opponentIndex);
+    announceHealth(gs.opponentIndex, health);
     Timer1.start(6000);
     Command1->setEnabled(false);
     Command2->setEnabled(false);
@@ -221,8 +236,10 @@ void borba::Command1_Click() {
 }
 
 void borba::Command3_Click() {
+    const int health = gs.playerHealth[gs.currentPlayer];
     ResolveBlow(ctx, gs.opponentIndex, gs.currentPlayer, Side::Right);
     Taunt(ctx, *this, gs.currentPlayer);
+    announceHealth(gs.currentPlayer, health);
     Timer1.start(6000);
     Command1->setEnabled(true);
     Command2->setEnabled(true);
@@ -230,6 +247,13 @@ void borba::Command3_Click() {
     Command4->setEnabled(false);
     Command1->setFocus();
     Form_Load();
+}
+
+void borba::announceHealth(int defender, int before) {
+    if (gs.playerHealth[defender] == before) return;
+    Accessibility::announce(
+        this, tr("%1: zdravlje %2.")
+                  .arg(gs.playerName[defender], QString::number(gs.playerHealth[defender])));
 }
 
 void borba::Command2_Click() {

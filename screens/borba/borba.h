@@ -58,6 +58,10 @@ public:
     // The taunt in the bubble, kept so a change of language can say it again.
     TauntLine tauntLine;
 
+private:
+    // A blow that hurt is heard: "Bora: zdravlje 7."
+    void announceHealth(int defender, int before);
+
 protected:
     // Closing the window is a retreat of the fighter whose turn it is, so no fight is left open.
     void frameClosed() override;

@@ -1,9 +1,10 @@
 #include "inventar.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <QPushButton>
+#include <algorithm>
 
+#include "platform/Accessibility.h"
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
@@ -91,6 +92,15 @@ void inventar::describe() {
     Image5->setMeaning(Items::weaponName(gs.playerWeapon[p]));
     Image7->setMeaning(Items::shieldName(gs.playerShield[p]));
     Image3->setMeaning(Ui::portraitOf(gs.playerName[p]));
+
+    // The whole pack in one sentence, heard as the window opens on its button.
+    const auto orNone = [](const QString& item) { return item.isEmpty() ? tr("nema") : item; };
+    Command1->setAccessibleDescription(
+        tr("%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.")
+            .arg(gs.playerName[p], QString::number(gs.playerGold[p]),
+                 orNone(Items::weaponName(gs.playerWeapon[p])),
+                 orNone(Items::armorName(gs.playerArmor[p])),
+                 orNone(Items::shieldName(gs.playerShield[p]))));
 }
 
 void inventar::Form_Load() {

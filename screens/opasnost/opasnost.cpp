@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Accessibility.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -86,6 +87,8 @@ void opasnost::retranslate() {
             Label1->setText(tr("Uhvatila vas je inkvizicija! Propustate sledeci potez."));
             break;
     }
+    // What struck, heard with the button that has the focus as the window opens.
+    if (mishap_ != 0) Command1->setAccessibleDescription(Label1->text());
 }
 
 std::array<PictureBox*, 5> opasnost::mishapPictures() const {
@@ -122,6 +125,7 @@ void opasnost::Form_Load() {
             break;
         case 4:
             gs.playerGold[p] -= stolen_;
+            Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
             break;
         default:
             // Set, not added: a second inquisition before the lost turn still costs one turn.

@@ -59,6 +59,8 @@ void pobeda::describe() {
     Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
     Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
     Image5->setMeaning(Items::weaponName(gs.playerWeapon[p]));
+    // The winner, heard with the only button as the window opens.
+    Command1->setAccessibleDescription(tr("%1 je pobednik!").arg(gs.playerName[p]));
 }
 
 void pobeda::Form_Load() {
