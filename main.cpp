@@ -15,6 +15,7 @@
 #include "platform/Sound.h"
 #include "platform/SoundKey.h"
 #include "platform/Ui.h"
+#include "screens/Form2/Form2.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 
@@ -54,13 +55,15 @@ int main(int argc, char* argv[]) {
     }
 
     const QString appDir = FindAppDir();
+    Pictures pictures(appDir);
+    // The title's pictures decode on another core while the fonts are registered.
+    pictures.prefetch(Form2::pictureNames());
     // Only what the title window needs comes before it: the upright faces of the game's font.
     // The icon and the other faces follow as soon as the event loop runs.
     Ui::installFirstFonts(appDir);
 
     GameState gs;
     Screens screens;
-    Pictures pictures(appDir);
     QtDialogs dialogs;
     SdlSound sound;
     const SoundKey soundKey(sound);

@@ -1,5 +1,6 @@
-// Timings of the board's refresh, a turn on a plain square and a whole fight, through the real
-// screens and pictures on the offscreen platform.
+// Timings of the board's refresh, a turn on a plain square, a step of a token's walk, the whole
+// board's paint and a whole fight, through the real screens and pictures on the offscreen
+// platform.
 //
 //   bench_screens [Google Benchmark flags]
 
@@ -52,8 +53,14 @@ int plainRoll(const GameState& gs) {
     return 0;
 }
 
-// The roll button to the board redrawn for the next player. With `paint` the time also covers
-// painting the board into its window, as the event loop does right after.
+// What the event loop paints next: the parts of the board that asked to be painted again.
+void paintPending() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+// The roll button to the board redrawn for the next player, from the board as it stood before the
+// roll: the mover's token goes to a plain square and the turn passes. With `paint` the time also
+// covers painting what the turn changed, as the event loop does right after.
 void PlainTurn(benchmark::State& state, bool paint) {
     Game g;
     Form1* board = showNewBoard(g);
@@ -65,15 +72,56 @@ void PlainTurn(benchmark::State& state, bool paint) {
     const int mover = g.gs.currentPlayer;
     const int from = g.gs.playerSquare[mover];
     for (auto _ : state) {
+        state.PauseTiming();
         g.gs.currentPlayer = static_cast<int16_t>(mover);
         g.gs.playerSquare[mover] = from;
+        board->Form_Load();
+        paintPending();
         g.random.pushRoll(die, 6);
+        state.ResumeTiming();
         board->Command1_Click();
-        if (paint) {
-            board->repaint();
-        }
+        if (paint) paintPending();
     }
     if (g.gs.currentPlayer == mover) state.SkipWithError("the turn did not pass");
+}
+
+// One step of the mover's walk to the rolled square and its paint.
+void WalkStep(benchmark::State& state) {
+    Game g;
+    Form1* board = showNewBoard(g);
+    const int die = board ? plainRoll(g.gs) : 0;
+    if (die < 2) {
+        state.SkipWithError("no walk of two steps or more to a plain square");
+        return;
+    }
+    g.ctx.walkStepMs = 60000;  // the steps come from here, not from the walk's timer
+    const int mover = g.gs.currentPlayer;
+    const int from = g.gs.playerSquare[mover];
+    for (auto _ : state) {
+        state.PauseTiming();
+        board->finishWalk();
+        g.gs.currentPlayer = static_cast<int16_t>(mover);
+        g.gs.playerSquare[mover] = from;
+        board->Form_Load();
+        g.random.pushRoll(die, 6);
+        board->Command1_Click();
+        paintPending();
+        state.ResumeTiming();
+        board->stepWalk();
+        paintPending();
+    }
+    board->finishWalk();
+}
+
+// The whole board painted, as when its window is uncovered or shown again.
+void BoardPaint(benchmark::State& state) {
+    Game g;
+    Form1* board = showNewBoard(g);
+    if (board == nullptr) {
+        state.SkipWithError("the board did not load");
+        return;
+    }
+    for (auto _ : state) board->repaint();
 }
 
 // The fight opened from the board, blows (each side in turn) until a fighter falls, and the
@@ -127,6 +175,8 @@ BENCHMARK_CAPTURE(BoardRefresh, cached, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BoardRefresh, naive, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PlainTurn, handler, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PlainTurn, with_paint, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WalkStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BoardPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Fight)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {

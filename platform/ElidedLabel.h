@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 
 // A plain-text label that ends a text too long for its frame with "…" instead of spilling out or
@@ -9,6 +10,13 @@ class ElidedLabel : public QLabel {
 public:
     ElidedLabel(const QString& designerName, QWidget* parent, const QRect& geometry);
 
+    // Draws the text in this colour instead of the style sheet's. Changing it costs no style-sheet
+    // re-polish, for a colour that changes at every turn.
+    void setTextColor(const QColor& color);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_;
 };

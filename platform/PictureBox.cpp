@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
 PictureBox::PictureBox(const QString& designerName, QWidget* parent, bool stretch)
     : QWidget(parent), stretch_(stretch) {
@@ -9,6 +10,8 @@ PictureBox::PictureBox(const QString& designerName, QWidget* parent, bool stretc
 }
 
 void PictureBox::setPicture(const QString& fileName, const QPixmap& pixmap) {
+    // The board sets every picture at every refresh; only a change is painted again.
+    if (fileName == fileName_ && pixmap.cacheKey() == pixmap_.cacheKey()) return;
     pixmap_ = pixmap;
     if (pixmap.isNull()) scaled_ = QPixmap();
     if (fileName != fileName_) meaning_.clear();
@@ -34,8 +37,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize target = size() * ratio;
     if (scaled_.isNull() || scaledFrom_ != pixmap_.cacheKey() || scaled_.size() != target) {
-        scaled_ = pixmap_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaled_.setDevicePixelRatio(ratio);
+        // Shared by every element of that size: a token that moves finds its picture scaled.
+        const QString key = QStringLiteral("PictureBox:%1:%2x%3@%4")
+                                .arg(pixmap_.cacheKey())
+                                .arg(target.width())
+                                .arg(target.height())
+                                .arg(ratio);
+        if (!QPixmapCache::find(key, &scaled_)) {
+            scaled_ = pixmap_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaled_.setDevicePixelRatio(ratio);
+            QPixmapCache::insert(key, scaled_);
+        }
         scaledFrom_ = pixmap_.cacheKey();
     }
     painter.drawPixmap(QPoint(0, 0), scaled_);

@@ -38,8 +38,8 @@ private:
     // screen reader drops what matters.
     QString meaning_;
     QPixmap pixmap_;
-    // The picture scaled to the frame once, so a repaint is a plain copy (the board repaints
-    // a hundred and twenty of these at every turn).
+    // The picture scaled to the frame once per picture and size in a run, so a repaint is a plain
+    // copy (the board shows a hundred and twenty of these).
     QPixmap scaled_;
     qint64 scaledFrom_ = 0;
     bool stretch_;

@@ -8,6 +8,19 @@
 namespace {
 // Our art is drawn at twice its size on screen, so it stays sharp on high-density displays.
 constexpr qreal kArtScale = 2.0;
+
+// Reads a picture file; safe on any thread.
+QImage readImage(const QString& path) {
+    if (path.isEmpty()) return {};
+    QImageReader reader(path);
+    // Qt reads PNG itself; without this it would first load every image plugin there is to ask
+    // each whether it reads PNG, a good part of the time to the first window.
+    if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        reader.setFormat("png");
+        reader.setAutoDetectImageFormat(false);
+    }
+    return reader.read();
+}
 }  // namespace
 
 Pictures::Pictures(QString appDir) : appDir_(std::move(appDir)) {}
@@ -23,32 +36,45 @@ void Pictures::setCaching(bool on) {
     if (!on) cache_.clear();
 }
 
+const Pictures::Name& Pictures::nameOf(const QString& name) {
+    auto it = names_.constFind(name);
+    if (it == names_.constEnd()) {
+        const QString shown = displayName(name);
+        it = names_.insert(name, {shown, shown.toLower()});
+    }
+    return *it;
+}
+
 QPixmap Pictures::picture(const QString& name) {
-    const QString key = displayName(name).toLower();
+    const Name& n = nameOf(name);
     if (caching_) {
-        const auto it = cache_.constFind(key);
+        const auto it = cache_.constFind(n.key);
         if (it != cache_.constEnd()) return *it;
     }
-    QPixmap pixmap = decode(name);
-    if (caching_) cache_.insert(key, pixmap);
+    QPixmap pixmap = decode(n.shown);
+    if (caching_) cache_.insert(n.key, pixmap);
     return pixmap;
 }
 
-QPixmap Pictures::decode(const QString& name) {
-    ++decodes_;
-    const QString shown = displayName(name);
-    const QString path = resolver_.resolve(appDir_ + QLatin1Char('/') + shown);
-    QImage image;
-    if (!path.isEmpty()) {
-        QImageReader reader(path);
-        // Qt reads PNG itself; without this it would first load every image plugin there is to
-        // ask each whether it reads PNG, a good part of the time to the first window.
-        if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-            reader.setFormat("png");
-            reader.setAutoDetectImageFormat(false);
-        }
-        image = reader.read();
+void Pictures::prefetch(const QStringList& names) {
+    QHash<QString, QString> paths;  // by key; resolved here, the resolver is not for threads
+    for (const QString& name : names) {
+        const Name& n = nameOf(name);
+        paths.insert(n.key, resolver_.resolve(appDir_ + QLatin1Char('/') + n.shown));
     }
+    prefetching_ = std::async(std::launch::async, [paths] {
+        QHash<QString, QImage> images;
+        for (auto it = paths.cbegin(); it != paths.cend(); ++it)
+            images.insert(it.key(), readImage(it.value()));
+        return images;
+    });
+}
+
+QPixmap Pictures::decode(const QString& shown) {
+    ++decodes_;
+    if (prefetching_.valid()) prefetched_ = prefetching_.get();
+    QImage image = prefetched_.take(shown.toLower());
+    if (image.isNull()) image = readImage(resolver_.resolve(appDir_ + QLatin1Char('/') + shown));
     if (image.isNull()) {
         if (!warned_.contains(shown.toLower())) {
             warned_.insert(shown.toLower());
@@ -65,5 +91,5 @@ QPixmap Pictures::decode(const QString& name) {
 void Pictures::load(PictureBox* box, const QString& name) {
     if (box == nullptr) return;
     // An unusable file still names what the element was asked to show; it just stays blank.
-    box->setPicture(displayName(name), picture(name));
+    box->setPicture(nameOf(name).shown, picture(name));
 }

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
+#include <future>
 
 #include "PathResolver.h"
 
@@ -20,6 +22,9 @@ public:
     void load(PictureBox* box, const QString& name);
     // The decoded picture; a null pixmap when the file is missing or unreadable.
     QPixmap picture(const QString& name);
+    // Starts decoding these pictures on another thread, so the first window's pictures are ready
+    // by the time it asks for them, decoded while the program sets up the rest.
+    void prefetch(const QStringList& names);
 
     // The name as elements report it: slashes, no leading separator.
     static QString displayName(const QString& name);
@@ -31,10 +36,20 @@ public:
     void setCaching(bool on);
 
 private:
-    QPixmap decode(const QString& name);
+    // A name as elements report it, and its key in the cache (any case).
+    struct Name {
+        QString shown;
+        QString key;
+    };
+    // Worked out once per name: the board asks for its hundred and twenty at every refresh.
+    const Name& nameOf(const QString& name);
+    QPixmap decode(const QString& shown);
 
     QString appDir_;
     PathResolver resolver_;
+    QHash<QString, Name> names_;
+    std::future<QHash<QString, QImage>> prefetching_;  // by key
+    QHash<QString, QImage> prefetched_;
     QHash<QString, QPixmap> cache_;
     QSet<QString> warned_;
     bool caching_ = true;

@@ -7,6 +7,7 @@
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "screens/Form1/Form1.h"
+#include "screens/Form1/RacePanel.h"
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
 #include "screens/inventar/inventar.h"
@@ -67,6 +68,21 @@ void roll(TestGame& g, int die, int spare = 0) {
     g.random.pushRoll(die, 6);
     for (int i = 0; i < spare; ++i) g.random.pushDraw(0.0);
     g.screen<Form1>(ScreenId::Form1)->Command1_Click();
+}
+
+// The widgets that paint while the event loop brings the board's window up to date.
+QList<QWidget*> paintPending() {
+    struct Spy : QObject {
+        QList<QWidget*> painted;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Paint) painted << static_cast<QWidget*>(o);
+            return false;
+        }
+    } spy;
+    qApp->installEventFilter(&spy);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    qApp->removeEventFilter(&spy);
+    return spy.painted;
 }
 
 QString lostTurn(const QString& name) {
@@ -275,6 +291,56 @@ private slots:
         QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
         QCOMPARE(g.gs.playerSquare[3], 14);
         QCOMPARE(g.gs.opponentIndex, 1);
+    }
+
+    // A step of the walk paints only around the squares the token left and reached, and what the
+    // window shows after steps and turns painted piecemeal is what painting it whole shows.
+    void theBoardPaintsOnlyWhatMoved() {
+        TestGame g;
+        fight_test::setUpPlayers(g.gs);
+        g.gs.squareKind.fill(u"polje"_s);
+        g.gs.squareKind[11] = u"coin"_s;
+        g.gs.currentPlayer = 3;  // Dule, on 11
+        g.screens.show(ScreenId::Form1);
+        auto* f = g.screen<Form1>(ScreenId::Form1);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        // Pixels of the window as shown that differ from the whole board painted anew by more than
+        // a shade (a gradient painted in pieces rounds a little differently).
+        const auto stale = [f] {
+            const QImage shown = f->screen()->grabWindow(f->winId()).toImage();
+            const QImage whole = f->grab().toImage();
+            int n = shown.size() == whole.size() ? 0 : -1;
+            for (int y = 0; n >= 0 && y < whole.height(); ++y) {
+                for (int x = 0; x < whole.width(); ++x) {
+                    const QRgb a = shown.pixel(x, y), b = whole.pixel(x, y);
+                    n += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                   std::abs(qBlue(a) - qBlue(b))}) > 2;
+                }
+            }
+            return n;
+        };
+        g.ctx.walkStepMs = 60000;  // the steps are taken here
+        roll(g, 3);
+        paintPending();
+        f->stepWalk();
+        const QList<QWidget*> painted = paintPending();
+        QRegion near;
+        for (int s : {11, 12})
+            for (QWidget* w : {f->Image1[s], f->Image2[s], f->Image4[s], f->Image7[s]})
+                near += w->geometry().adjusted(-16, -16, 16, 16);
+        QVERIFY(painted.contains(f->Image2[12]));
+        for (QWidget* w : painted) {
+            const QRect at(w->mapTo(f, QPoint(0, 0)), w->size());
+            QVERIFY2(w == f || w == f->marks || near.intersects(at), qPrintable(w->objectName()));
+        }
+        QCOMPARE(stale(), 0);
+        f->finishWalk();  // on 14, and Ana is to move
+        paintPending();
+        QCOMPARE(stale(), 0);
+        roll(g, 6);  // Ana walks onto the coin on 11: the box, her gold, Bora is to move
+        f->finishWalk();
+        paintPending();
+        QCOMPARE(stale(), 0);
     }
 
     // The inventory shows the player to move and is not refreshed while open.

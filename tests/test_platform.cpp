@@ -17,8 +17,9 @@
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    // Any case, with or without the leading backslash; each file decoded once while caching;
-    // a missing or broken file leaves the element blank under the name asked for.
+    // Any case, with or without the leading backslash; each file decoded once while caching, also
+    // when decoded ahead; a missing or broken file leaves the element blank under the name asked
+    // for.
     void picturesFindLiteralsDecodeOnceAndStayBlankWhenMissing() {
         QTemporaryDir dir;
         QImage red(8, 6, QImage::Format_ARGB32);
@@ -49,6 +50,16 @@ private slots:
         pictures.load(&a, QStringLiteral("sword.png"));
         pictures.load(&a, QStringLiteral("sword.png"));
         QCOMPARE(pictures.decodeCount(), 5);
+
+        // Decoded ahead on another thread: the same pictures, each still decoded once.
+        Pictures ahead(dir.path());
+        ahead.prefetch({QStringLiteral("\\sword.png"), QStringLiteral("missing.gif")});
+        ahead.load(&b, QStringLiteral("SWORD.png"));
+        QCOMPARE(b.pixmap().toImage(), a.pixmap().toImage());
+        ahead.load(&b, QStringLiteral("missing.gif"));
+        ahead.load(&a, QStringLiteral("sword.png"));
+        QCOMPARE(shows(b) + shows(a) + QString::number(ahead.decodeCount()),
+                 QStringLiteral("missing.gif blanksword.png2"));
     }
 
     // A synchronous sound lasts its clip on a device (the dummy one counts); without a device,

@@ -166,28 +166,28 @@ void Form1::generate() {
 }
 
 void Form1::redraw() {
-    ctx.pictures.load(Image1[0], QStringLiteral("\\polje.gif"));
+    // Every layer of every square is worked out first and set once: a picture set again to what
+    // it shows is not painted again, so a turn repaints only the squares that changed.
+    std::array<QString, N> tile, shield, portrait, weapon;
     for (int j = 0; j < N; ++j) {
-        const QString tile = tileOfKind(gs.squareKind[j]);
-        if (!tile.isEmpty()) ctx.pictures.load(Image1[j], tile);
-        ctx.pictures.load(Image7[j], kClear);
-        ctx.pictures.load(Image2[j], kClear);
-        ctx.pictures.load(Image4[j], kClear);
+        tile[j] = tileOfKind(gs.squareKind[j]);
+        shield[j] = portrait[j] = weapon[j] = kClear;
     }
+    if (tile[0].isEmpty()) tile[0] = QStringLiteral("\\polje.gif");
     // Slot order, so on a shared square the highest slot's picture is the one left in each layer.
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (!IsInGame(gs, k)) continue;
-        if (Items::isArmorCode(gs.playerArmor[k]))
-            ctx.pictures.load(Image1[shownSquare(k)], Items::armorPicture(gs.playerArmor[k]));
-        if (Items::isShield(gs.playerShield[k]))
-            ctx.pictures.load(Image7[shownSquare(k)], Items::shieldPicture(gs.playerShield[k]));
+        const int s = shownSquare(k);
+        if (Items::isArmorCode(gs.playerArmor[k])) tile[s] = Items::armorPicture(gs.playerArmor[k]);
+        if (Items::isShield(gs.playerShield[k])) shield[s] = Items::shieldPicture(gs.playerShield[k]);
+        portrait[s] = gs.playerPortrait[k];
+        if (!gs.playerWeapon[k].isEmpty()) weapon[s] = Items::weaponPicture(gs.playerWeapon[k]);
     }
-    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        if (IsInGame(gs, k)) ctx.pictures.load(Image2[shownSquare(k)], gs.playerPortrait[k]);
-    }
-    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        if (IsInGame(gs, k) && !gs.playerWeapon[k].isEmpty())
-            ctx.pictures.load(Image4[shownSquare(k)], Items::weaponPicture(gs.playerWeapon[k]));
+    for (int j = 0; j < N; ++j) {
+        if (!tile[j].isEmpty()) ctx.pictures.load(Image1[j], tile[j]);
+        ctx.pictures.load(Image7[j], shield[j]);
+        ctx.pictures.load(Image2[j], portrait[j]);
+        ctx.pictures.load(Image4[j], weapon[j]);
     }
     std::array<QRect, GameState::MAX_PLAYERS> tokens{};
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k)

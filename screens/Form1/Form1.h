@@ -31,6 +31,7 @@ public:
     // After a roll the mover's token walks square by square to its new square; the board takes no
     // input meanwhile, and a click or a key ends the walk at once.
     bool walking() const { return walker_ >= 0; }
+    void stepWalk();  // the walk's timer takes the token one square on
     void finishWalk();
     // Where the board shows the slot's token: its square, or the one its walk has come to.
     int shownSquare(int slot) const;
@@ -70,7 +71,6 @@ private:
     void describe();
     // A square as a listener hears it: "Polje 7: kovceg".
     QString squareName(int square) const;
-    void stepWalk();
     // The rest of a turn once the mover stands on the rolled square: a meeting, a reward, a
     // danger, a coin, or a plain square and the next player.
     void landed();

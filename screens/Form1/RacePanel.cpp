@@ -1,6 +1,6 @@
 #include "RacePanel.h"
 
-#include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/ElidedLabel.h"
@@ -12,6 +12,12 @@ namespace {
 constexpr int kRowW = 190;
 constexpr int kRowH = 66;
 constexpr int kGap = 8;
+
+// Everything drawn for a token (its band and the ring of light) lies within this around its
+// portrait; empty for a slot not in the game.
+QRect markArea(const QRect& portrait) {
+    return portrait.isNull() ? QRect() : portrait.adjusted(-16, -16, 16, 16);
+}
 }  // namespace
 
 QColor PlayerMark(int slot) {
@@ -31,9 +37,7 @@ RacePanel::RacePanel(QWidget* parent, const QRect& geometry) : QWidget(parent) {
         Portrait[k] = Ui::picture(row, QStringLiteral("Portrait(%1)").arg(k), {10, 4, 50, 57});
         Name[k] = new ElidedLabel(QStringLiteral("Name(%1)").arg(k), row, {66, 6, kRowW - 72, 26});
         Name[k]->setFont(Ui::gameFont(12, true));
-        Gold[k] =
-            Ui::label(row, QStringLiteral("Gold(%1)").arg(k), QString(), {66, 34, kRowW - 72, 26});
-        Gold[k]->setTextFormat(Qt::PlainText);
+        Gold[k] = new ElidedLabel(QStringLiteral("Gold(%1)").arg(k), row, {66, 34, kRowW - 72, 26});
         Gold[k]->setFont(Ui::gameFont(12));
         Row[k] = row;
     }
@@ -43,26 +47,33 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
     int shown = 0;
     for (int k = 0; k < P; ++k) shown += IsInGame(gs, k) ? 1 : 0;
     int x = (width() - shown * kRowW - (shown - 1) * kGap) / 2;
-    mover_ = gs.currentPlayer;
+    const int mover = gs.currentPlayer;
+    // The rows' frames are painted here: a row that comes, goes or moves repaints the panel, the
+    // light moving on only the two rows concerned, and nothing else at all.
+    bool laidOut = false;
     for (int k = 0; k < P; ++k) {
+        if (Row[k]->isHidden() == IsInGame(gs, k)) laidOut = true;
         Row[k]->setVisible(IsInGame(gs, k));
         if (!IsInGame(gs, k)) continue;
+        if (Row[k]->pos() != QPoint(x, 0)) laidOut = true;
         Row[k]->move(x, 0);
         x += kRowW + kGap;
         pictures.load(Portrait[k], gs.playerPortrait[k]);
         Name[k]->setText(gs.playerName[k]);
         Gold[k]->setText(QStringLiteral("%1 / %2").arg(gs.playerGold[k]).arg(gs.goldToWin));
-        const bool moves = k == gs.currentPlayer;
-        const QString color = moves ? QStringLiteral("#ffd35a") : QStringLiteral("#f6e7c1");
-        // A style sheet costs a re-polish: set only when the light moves.
-        const QString sheet = QStringLiteral("color: %1;").arg(color);
-        if (Name[k]->styleSheet() != sheet) {
-            Name[k]->setStyleSheet(sheet);
-            Gold[k]->setStyleSheet(sheet);
-        }
+        const bool moves = k == mover;
+        const QColor color = moves ? QColor(0xff, 0xd3, 0x5a) : QColor(0xf6, 0xe7, 0xc1);
+        Name[k]->setTextColor(color);
+        Gold[k]->setTextColor(color);
     }
     describe(gs);
-    update();
+    if (laidOut) {
+        update();
+    } else if (mover != mover_) {
+        for (int k : {mover_, mover})
+            if (k >= 0 && k < P) update(Row[k]->geometry());
+    }
+    mover_ = mover;
 }
 
 void RacePanel::describe(const GameState& gs) {
@@ -78,11 +89,11 @@ void RacePanel::describe(const GameState& gs) {
     }
 }
 
-void RacePanel::paintEvent(QPaintEvent*) {
+void RacePanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int k = 0; k < P; ++k) {
-        if (!Row[k]->isVisible()) continue;
+        if (!Row[k]->isVisible() || !event->region().intersects(Row[k]->geometry())) continue;
         const QRectF r = QRectF(Row[k]->geometry()).adjusted(1.5, 1.5, -1.5, -1.5);
         const bool moves = k == mover_;
         painter.setBrush(moves ? QColor(255, 240, 200, 60) : QColor(0, 0, 0, 70));
@@ -101,16 +112,33 @@ TokenMarks::TokenMarks(QWidget* board) : QWidget(board) {
 }
 
 void TokenMarks::refresh(const std::array<QRect, GameState::MAX_PLAYERS>& portraits, int mover) {
+    raise();
+    const auto ringAt = [](const auto& at, int slot) {
+        return slot >= 0 && slot < int(at.size()) ? at[size_t(slot)] : QRect();
+    };
+    // Only the marks that change are painted again: where a token left and where it came, and
+    // where the ring of light was and is.
+    QRegion changed;
+    for (size_t k = 0; k < portraits.size(); ++k) {
+        if (portraits[k] == portraits_[k]) continue;
+        changed += markArea(portraits_[k]);
+        changed += markArea(portraits[k]);
+    }
+    if (mover != mover_) {
+        changed += markArea(ringAt(portraits_, mover_));
+        changed += markArea(ringAt(portraits, mover));
+    }
     portraits_ = portraits;
     mover_ = mover;
-    raise();
-    update();
+    update(changed);
 }
 
-void TokenMarks::paintEvent(QPaintEvent*) {
+void TokenMarks::paintEvent(QPaintEvent* event) {
+    const QRegion& dirty = event->region();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (mover_ >= 0 && !portraits_[mover_].isNull()) {
+    if (mover_ >= 0 && !portraits_[mover_].isNull() &&
+        dirty.intersects(markArea(portraits_[mover_]))) {
         const QRectF r = QRectF(portraits_[mover_]).adjusted(-6, -6, 6, 6);
         QRadialGradient glow(r.center(), r.width() * 0.75);
         glow.setColorAt(0.55, QColor(255, 236, 150, 0));
@@ -129,7 +157,7 @@ void TokenMarks::paintEvent(QPaintEvent*) {
             if (!portraits_[k].isNull() && portraits_[j] == portraits_[k]) ++sharing[k];
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         const QRect& p = portraits_[k];
-        if (p.isNull()) continue;
+        if (p.isNull() || !dirty.intersects(markArea(p))) continue;
         int place = 0;
         for (int j = 0; j < k; ++j) place += portraits_[j] == p ? 1 : 0;
         const qreal w = qreal(p.width() - 4) / sharing[k];

@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <array>
 
+#include "platform/ElidedLabel.h"
 #include "state/GameState.h"
 
-class QLabel;
 class PictureBox;
 class Pictures;
 
@@ -27,8 +27,8 @@ public:
     static constexpr int P = GameState::MAX_PLAYERS;
     std::array<QWidget*, P> Row{};  // hidden for a slot not in the game
     std::array<PictureBox*, P> Portrait{};
-    std::array<QLabel*, P> Name{};
-    std::array<QLabel*, P> Gold{};  // "37 / 100"
+    std::array<ElidedLabel*, P> Name{};
+    std::array<ElidedLabel*, P> Gold{};  // "37 / 100"
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -24,9 +24,10 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     const QRect places[7] = {{40, 150, 120, 120},  {560, 150, 120, 120}, {40, 330, 120, 120},
                              {560, 330, 120, 120}, {190, 24, 72, 72},    {458, 24, 72, 72},
                              {300, 410, 120, 76}};
+    const QStringList pictures = pictureNames();
     for (int i = 0; i < 7; ++i) {
         Image[i] = Ui::picture(this, QStringLiteral("Image%1").arg(i + 1), places[i]);
-        ctx.pictures.load(Image[i], QStringLiteral("ui/title-%1.png").arg(i + 1));
+        ctx.pictures.load(Image[i], pictures[i]);
     }
 
     title = Ui::label(this, QStringLiteral("title"), QString(), {0, 90, 720, 70});
@@ -75,6 +76,12 @@ void Form2::retranslate() {
     Command4->setText(tr("AUTOR"));
     Command3->setText(tr("KRAJ"));
     Label2->setText(tr("Napravio studio KAVGALIJA! za duge zimske veceri."));
+}
+
+QStringList Form2::pictureNames() {
+    QStringList names;
+    for (int i = 1; i <= 7; ++i) names << QStringLiteral("ui/title-%1.png").arg(i);
+    return names;
 }
 
 void Form2::Form_Load() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <array>
 
 #include "platform/Screen.h"
@@ -13,6 +14,8 @@ class Form2 : public Screen {
     Q_OBJECT
 public:
     explicit Form2(Context& ctx);
+    // The seven decorations, for the program to start decoding before the window is built.
+    static QStringList pictureNames();
 
     void Form_Load() override;
     void Command1_Click();  // START
