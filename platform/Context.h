@@ -25,4 +25,8 @@ struct Context {
     // How long the mover's token rests on each square it walks over after a roll; 0 puts it on
     // its new square at once (tests, the soak and the benchmarks, which play turns back to back).
     int walkStepMs = 120;
+    // How long a taunt stays in the fight's speech bubble, and how often the about screen's text
+    // moves up a step; the soak shortens them so that they fire within its fast games.
+    int bubbleMs = 6000;
+    int aboutStepMs = 500;
 };

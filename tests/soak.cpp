@@ -1,19 +1,26 @@
 // Soak games: a bot plays whole games through the real screens, headless, pressing whatever is
 // enabled, answering boxes at random, typing odd text and closing windows at random moments, and
-// checks the game's invariants after every event.
+// checks the game's invariants after every event. Between two of its actions the event loop runs
+// as in the game: posted events are delivered and due timers fire, the game's timers shortened.
 //
 // Each game's dice come from the real generator seeded with seed + game number, so a failing game
 // replays with --seed <printed seed> --games 1; a crash ends the run after its game's seed.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <random>
+
+#include <sys/resource.h>
 
 #include "platform/Context.h"
 #include "platform/DirList.h"
@@ -33,6 +40,37 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kEventCap = 6000;
+// A pause of the game's own that lasts longer than this is taken for a hang.
+constexpr qint64 kPauseLimitMs = 10000;
+
+// The game's timers, kept short so that games stay fast. Each game draws its own intervals, so
+// timers fire at other moments against the bot's actions. A pause that holds the game up
+// (the walk) runs in some games only; in the others it is 0, and turns follow back to back.
+struct ShortTimer {
+    int Context::*interval;
+    int maxMs;  // drawn from 1..maxMs
+    int oneIn;  // runs in one game out of this many, else 0
+};
+constexpr ShortTimer kTimers[] = {
+    {&Context::walkStepMs, 3, 4},
+    {&Context::bubbleMs, 20, 1},
+    {&Context::aboutStepMs, 20, 1},
+};
+
+// Counts the ticks of every QTimer but the bot's own, the game's timers, to show that they fire.
+class TimerTicks : public QObject {
+public:
+    static constexpr QLatin1StringView kBotTimer{"bot"};
+    long count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer && qobject_cast<QTimer*>(watched) &&
+            watched->objectName() != kBotTimer)
+            ++count;
+        return false;
+    }
+};
 
 // Screens of which exactly one is on show during a game (options, about and inventory come beside).
 constexpr ScreenId kGameWindows[] = {ScreenId::Form2,   ScreenId::Kreiranje, ScreenId::Form1,
@@ -71,14 +109,15 @@ struct Outcome {
 
 class Bot {
 public:
-    Bot(uint64_t seed, const QString& appDir, Sound& sound)
+    // The pictures are shared by every game, as in the game, which decodes each file once a run.
+    Bot(uint64_t seed, Pictures& pictures, Sound& sound)
         : rng_(static_cast<std::mt19937::result_type>(seed)),
           random_(seed),
           dialogs_(rng_),
-          pictures_(appDir),
-          ctx_{gs_, screens_, pictures_, dialogs_, sound, random_, app_, appDir},
-          themeRoot_(QDir::cleanPath(appDir + u"/zvuk"_s)) {
-        ctx_.walkStepMs = 0;  // turns back to back
+          ctx_{gs_, screens_, pictures, dialogs_, sound, random_, app_, pictures.appDir()},
+          themeRoot_(QDir::cleanPath(pictures.appDir() + u"/zvuk"_s)) {
+        for (const ShortTimer& t : kTimers)
+            ctx_.*t.interval = rng_() % t.oneIn == 0 ? 1 + static_cast<int>(rng_() % t.maxMs) : 0;
         RegisterScreens(ctx_);
     }
     ~Bot() {
@@ -86,31 +125,77 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The game runs in an event loop of its own, the bot's steps being timer events in it, so
+    // that between two steps the loop does what the game's does: delivers posted events (layout,
+    // repaints, deferred deletes) and fires the timers that are due.
     Outcome play() {
-        Outcome out;
         screens_.show(ScreenId::Form2);
-        bool wonOnce = false;
-        const auto end = [&](Outcome::Kind kind, const QString& why = {}) {
-            out.kind = kind;
-            out.why = why.isEmpty() ? why : why + QStringLiteral(" after ") + lastAction_;
-            return out;
-        };
-        for (; out.events < kEventCap; ++out.events) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            if (app_.quitCount > 0) {
-                if (!quitAllowed_) return end(Outcome::Broken, QStringLiteral("the program quit"));
-                return end(wonOnce ? Outcome::Victory : Outcome::Quit);
-            }
-            const QString why = checkInvariants();
-            if (!why.isEmpty()) return end(Outcome::Broken, why);
-            wonOnce |= screens_.isVisible(ScreenId::pobeda);
-            if (wonOnce && screens_.isVisible(ScreenId::Form2)) return end(Outcome::Victory);
-            if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
-        }
-        return end(wonOnce ? Outcome::Victory : Outcome::Capped);
+        QEventLoop loop;
+        QTimer next;
+        next.setObjectName(TimerTicks::kBotTimer);
+        next.setSingleShot(true);
+        QObject::connect(&next, &QTimer::timeout, &loop, [&] {
+            const int delayMs = step();
+            if (delayMs < 0)
+                loop.quit();
+            else
+                next.start(delayMs);
+        });
+        next.start(0);
+        loop.exec();
+        return out_;
     }
 
 private:
+    // One step: the checks, then an action or, while the game pauses, a wait. Returns the delay
+    // before the next step, or -1 when the game is over.
+    int step() {
+        const auto end = [this](Outcome::Kind kind, const QString& why = {}) {
+            out_.kind = kind;
+            out_.why = why.isEmpty() ? why : why + QStringLiteral(" after ") + lastAction_;
+            return -1;
+        };
+        if (app_.quitCount > 0) {
+            if (!quitAllowed_) return end(Outcome::Broken, QStringLiteral("the program quit"));
+            return end(wonOnce_ ? Outcome::Victory : Outcome::Quit);
+        }
+        const QString why = checkInvariants();
+        if (!why.isEmpty()) return end(Outcome::Broken, why);
+        wonOnce_ |= screens_.isVisible(ScreenId::pobeda);
+        if (wonOnce_ && screens_.isVisible(ScreenId::Form2)) return end(Outcome::Victory);
+        if (pausing()) {
+            // Drawn once a pause begins, so that a seed replays whatever the timers' timing.
+            if (!pausing_) {
+                pausing_ = true;
+                pauseClock_.start();
+                cutShort_ = rng_() % 4 == 0;
+            }
+            if (pauseClock_.hasExpired(kPauseLimitMs))
+                return end(Outcome::Broken, QStringLiteral("a pause never ended"));
+            if (Form1* board = walkingBoard(); board && cutShort_) {
+                // A key ends the walk, as a player in a hurry would.
+                cutShort_ = false;
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+                QCoreApplication::sendEvent(board->Command1, &press);
+            }
+            return 1;
+        }
+        pausing_ = false;
+        if (out_.events == kEventCap) return end(wonOnce_ ? Outcome::Victory : Outcome::Capped);
+        if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
+        ++out_.events;
+        return 0;
+    }
+
+    // The game's own pauses, which the bot waits out as a player would, pressing nothing.
+    // Another pause of the game gets its line here.
+    bool pausing() const { return walkingBoard() != nullptr; }
+
+    Form1* walkingBoard() const {
+        auto* board = screens_.loadedAs<Form1>(ScreenId::Form1);
+        return board && board->walking() ? board : nullptr;
+    }
+
     QList<Screen*> visibleScreens() const {
         QList<Screen*> list;
         for (ScreenId id : kAllScreens)
@@ -150,7 +235,8 @@ private:
     // lit up, and on each square the portrait of the highest slot standing there, or nobody.
     QString boardShowsTheGame() const {
         const auto* board = screens_.loadedAs<Form1>(ScreenId::Form1);
-        if (!board || !board->isVisible()) return {};
+        // A walking token is on its way, not yet where the game has put it.
+        if (!board || !board->isVisible() || board->walking()) return {};
         for (int p = 0; p < GameState::MAX_PLAYERS && IsInGame(gs_, p); ++p) {
             const QString gold = u"%1 / %2"_s.arg(gs_.playerGold[p]).arg(gs_.goldToWin);
             if (board->race->Gold[p]->text() != gold)
@@ -232,13 +318,23 @@ private:
     Screens screens_;
     StdRandom random_;
     BotDialogs dialogs_;
-    Pictures pictures_;
     FakeApp app_;
     Context ctx_;
     const QString themeRoot_;
     QString lastAction_ = QStringLiteral("start");
     bool quitAllowed_ = false;
+    Outcome out_;
+    bool wonOnce_ = false;
+    bool pausing_ = false;
+    bool cutShort_ = false;
+    QElapsedTimer pauseClock_;
 };
+
+double peakResidentMb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
 
 // Copies the asset tree with every file truncated or replaced by random bytes.
 void breakAssets(const QString& from, const QString& to, uint64_t seed) {
@@ -297,26 +393,61 @@ int main(int argc, char* argv[]) {
     FakeSound fakeSound;
     SdlSound realSound;
     Sound& sound = assets == QStringLiteral("normal") ? static_cast<Sound&>(fakeSound) : realSound;
+    Pictures pictures(appDir);
 
+    // A line for every tenth of the run, so that a slowdown or a growth shows while it runs.
+    const long tenth = std::max(1L, games / 10);
+    QElapsedTimer clock;
+    clock.start();
+    const auto rateSince = [&clock](long played, qint64 sinceMs) {
+        return static_cast<double>(played) * 1000.0 /
+               static_cast<double>(std::max<qint64>(1, clock.elapsed() - sinceMs));
+    };
+    qint64 tenthStartMs = 0, lastTenthStartMs = 0;
+    double firstRate = 0, peakAt100 = 0;
+    TimerTicks ticks;
+    application.installEventFilter(&ticks);
     long events = 0, counts[4] = {};  // by Outcome::Kind
     for (long g = 0; g < games; ++g) {
         // Printed first, so that a crash is followed by the seed that replays it.
         const uint64_t gameSeed = seed + static_cast<uint64_t>(g);
         std::printf("soak: seed %llu\r", static_cast<unsigned long long>(gameSeed));
         std::fflush(stdout);
-        const Outcome out = Bot(gameSeed, appDir, sound).play();
+        const Outcome out = Bot(gameSeed, pictures, sound).play();
         events += out.events;
         ++counts[out.kind];
+        fakeSound.played.clear();  // its log of sounds is not needed, and would grow with the run
         if (out.kind == Outcome::Broken)
             std::printf("soak: game with seed %llu broke: %s\n",
                         static_cast<unsigned long long>(gameSeed),
                         qPrintable(out.why.simplified()));
+        const long played = g + 1;
+        if (played == std::min(100L, games)) peakAt100 = peakResidentMb();
+        if (played == games - tenth) lastTenthStartMs = clock.elapsed();
+        if (played % tenth != 0) continue;
+        const double rate = rateSince(tenth, tenthStartMs);
+        if (played == tenth) firstRate = rate;
+        tenthStartMs = clock.elapsed();
+        std::printf(
+            "soak: %ld games, %ld events, %ld victories, %ld broken, %ld timer ticks; %.2f "
+            "games/s, "
+            "peak %.1f MB\n",
+            played, events, counts[Outcome::Victory], counts[Outcome::Broken], ticks.count, rate,
+            peakResidentMb());
+        std::fflush(stdout);
     }
+    const double lastRate = rateSince(tenth, lastTenthStartMs);
     const long failed = counts[Outcome::Broken];
     std::printf(
         "soak (%s assets): %ld games, %ld events, %ld victories, %ld quit, %ld at the "
-        "event cap, %ld broken or stuck\n%ld passed, %ld failed\n",
+        "event cap, %ld broken or stuck; the game's timers ticked %ld times\n%ld passed, %ld "
+        "failed\n",
         qPrintable(assets), games, events, counts[Outcome::Victory], counts[Outcome::Quit],
-        counts[Outcome::Capped], failed, games - failed, failed);
+        counts[Outcome::Capped], failed, ticks.count, games - failed, failed);
+    std::printf(
+        "%.2f games/s over the first %ld games, %.2f over the last %ld (%.2f of the first); "
+        "peak resident memory %.1f MB after %ld games, %.1f MB at the end\n",
+        firstRate, tenth, lastRate, tenth, lastRate / firstRate, peakAt100, std::min(100L, games),
+        peakResidentMb());
     return failed == 0 ? 0 : 1;
 }

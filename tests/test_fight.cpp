@@ -114,15 +114,18 @@ private slots:
         QCOMPARE(f->Label8->text() + f->oblak->fileName(), QStringLiteral("providno.gif"));
         QVERIFY(!f->Timer1.isActive());
 
-        // Every line of the tables fits the bubble, which lies inside the cloud, in every language.
+        // Every line of the tables fits the bubble, which lies inside the cloud, in every language,
+        // and no table says a line twice.
         QLabel* bubble = f->Label8;
         QVERIFY(bubble->wordWrap() && f->oblak->geometry().contains(bubble->geometry()));
         const QFontMetrics metrics(bubble->font());
         for (const QString& language : Language::codes()) {
             Language::set(language);
-            for (int o = 0; o < 4; ++o)
+            for (int o = 0; o < 4; ++o) {
+                QSet<QString> lines;
                 for (int n = 1; n <= 10; ++n) {
                     const QString line = TauntText({BlowOutcome(o), n});
+                    lines << line;
                     bubble->setText(line);
                     for (const QString& word : line.split(QLatin1Char(' ')))
                         QVERIFY2(metrics.horizontalAdvance(word) <= bubble->width(),
@@ -130,6 +133,8 @@ private slots:
                     QVERIFY2(bubble->heightForWidth(bubble->width()) <= bubble->height(),
                              qPrintable(line));
                 }
+                QCOMPARE(lines.size(), 10);
+            }
         }
         Language::set(Language::ORIGINAL);
     }
@@ -140,10 +145,11 @@ private slots:
                       "Ana udara!2 ostecenja!", "Neeee tu..tu sam se operis`o!!!!", "fireball ow1");
         row<BlowCase>("right hit for nothing", true, Blow{2, 6, 1, 0, 0, 3, 0}, 1, 5, 0, 10,
                       "Bora udara!0 ostecenja!", "Kuukuuu!!!", "fireball ow2");
-        row<BlowCase>("blocked by an equal shield", false, Blow{1, 3, 1, 6, 3, 2, -1}, 2, 2, 0, 10,
+        // Each shield blocks with its top face: a red 6 stops a 6, a blue 3 stops a 3.
+        row<BlowCase>("blocked by an equal shield", false, Blow{1, 6, 1, 6, 6, 2, -1}, 2, 2, 0, 10,
                       "Bora se odbranio shtitom!", "Kuku al si se odbio ko muda od labuda!",
                       "fire boring");
-        row<BlowCase>("right blocked by a blue shield", true, Blow{3, 2, 6, 3, 3, 3, -1}, 4, 1, 0,
+        row<BlowCase>("right blocked by a blue shield", true, Blow{3, 3, 6, 3, 3, 3, -1}, 4, 1, 0,
                       10, "Ana se odbranio shtitom!", "Di ti bre ochi?", "WATCHTHIS laugh");
         row<BlowCase>("miss", false, Blow{3, 2, 3, 0, 0, 2, 0}, 6, 0, 0, 10, "Ana promasuje!",
                       "Miss me miss me now ya gotta kiss me!", "watchthis stupid");

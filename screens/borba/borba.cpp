@@ -226,7 +226,7 @@ void borba::Command1_Click() {
     ResolveBlow(ctx, gs.currentPlayer, gs.opponentIndex, Side::Left);
     Taunt(ctx, *this, gs.opponentIndex);
     announceHealth(gs.opponentIndex, health);
-    Timer1.start(6000);
+    Timer1.start(ctx.bubbleMs);
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     Command3->setEnabled(true);
@@ -240,7 +240,7 @@ void borba::Command3_Click() {
     ResolveBlow(ctx, gs.opponentIndex, gs.currentPlayer, Side::Right);
     Taunt(ctx, *this, gs.currentPlayer);
     announceHealth(gs.currentPlayer, health);
-    Timer1.start(6000);
+    Timer1.start(ctx.bubbleMs);
     Command1->setEnabled(true);
     Command2->setEnabled(true);
     Command3->setEnabled(false);

@@ -91,7 +91,7 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 
-    Timer1.setInterval(500);
+    Timer1.setInterval(ctx.aboutStepMs);
     connect(&Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);
     Timer1.start();
 }
