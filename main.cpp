@@ -16,6 +16,7 @@
 #include "platform/SoundKey.h"
 #include "platform/Ui.h"
 #include "screens/Form2/Form2.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 
@@ -64,13 +65,15 @@ int main(int argc, char* argv[]) {
 
     GameState gs;
     Screens screens;
-    QtDialogs dialogs;
+    QtDialogs boxes;
+    ComputerDialogs dialogs(boxes, gs, screens);
     SdlSound sound;
     const SoundKey soundKey(sound);
     StdRandom random(seed);
     QtApp app;
     Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};
     RegisterScreens(ctx);
+    ComputerSeats computers(ctx);
 
     screens.show(ScreenId::Form2);
     QTimer::singleShot(0, [&appDir] {

@@ -68,6 +68,7 @@ struct Game {
           ctx{gs,    screens, pictures, dialogs,
               sound, random,  app,      QStringLiteral(KAVGALIJA_ASSETS_DIR)} {
         ctx.walkStepMs = 0;  // turns back to back
+        ctx.computerPauseMs = 0;
         RegisterScreens(ctx);
     }
     ~Game() {

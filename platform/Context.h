@@ -29,4 +29,7 @@ struct Context {
     // moves up a step; the soak shortens them so that they fire within its fast games.
     int bubbleMs = 6000;
     int aboutStepMs = 500;
+    // How long a computer player waits before each button it presses, so that the table can follow
+    // every step; 0 presses at once (tests, the soak and the benchmarks).
+    int computerPauseMs = 800;
 };

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "Ui.h"
@@ -18,7 +20,13 @@ QString caption() {
     return QCoreApplication::translate("Dialogs", "KAVGALIJA!");
 }
 
-void showMessage(const QString& prompt, int face) {
+// A box nobody has to answer closes by itself, unless a screen reader may still be speaking it.
+void closeLater(QDialog& dialog, int closeAfterMs) {
+    if (closeAfterMs >= 0 && !QAccessible::isActive())
+        QTimer::singleShot(closeAfterMs, &dialog, &QDialog::accept);
+}
+
+void showMessage(const QString& prompt, int face, int closeAfterMs = -1) {
     // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
     QDialog dialog;
@@ -70,6 +78,7 @@ void showMessage(const QString& prompt, int face) {
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
+    closeLater(dialog, closeAfterMs);
     dialog.exec();
 }
 }  // namespace
@@ -104,7 +113,15 @@ void QtDialogs::dieMessage(const QString& prompt, int face) {
     showMessage(prompt, face);
 }
 
+void QtDialogs::unattendedMessage(const QString& prompt, int face, int closeAfterMs) {
+    showMessage(prompt, face, closeAfterMs);
+}
+
 QString QtDialogs::input(const QString& prompt) {
+    return answeredInput(prompt, QString(), -1);
+}
+
+QString QtDialogs::answeredInput(const QString& prompt, const QString& answer, int closeAfterMs) {
     // Our own small dialog: Qt's input dialog would read the prompt as markup.
     QDialog dialog;
     dialog.setWindowTitle(caption());
@@ -122,6 +139,8 @@ QString QtDialogs::input(const QString& prompt) {
     layout->addWidget(field);
     layout->addWidget(buttons);
     dialog.setMinimumWidth(360);
+    field->setText(answer);
     field->setFocus();
+    closeLater(dialog, closeAfterMs);
     return dialog.exec() == QDialog::Accepted ? field->text() : QString();
 }

@@ -16,6 +16,22 @@ public:
     }
     // A prompt and an empty field; returns the typed text, or "" when cancelled.
     virtual QString input(const QString& prompt) = 0;
+
+    // The boxes of a computer player's turn that no person has to answer. Each closes by itself
+    // after closeAfterMs, sooner on a click or a key; while assistive technology is listening it
+    // waits for a key instead, so that speech is never cut short. Doubles that never wait need
+    // not tell them apart.
+    virtual void unattendedMessage(const QString& prompt, int face, int closeAfterMs) {
+        Q_UNUSED(closeAfterMs);
+        dieMessage(prompt, face);
+    }
+    // A question a computer player answers: its answer stands typed in the field. Returns what
+    // the field holds when the box closes ("" when cancelled).
+    virtual QString answeredInput(const QString& prompt, const QString& answer, int closeAfterMs) {
+        Q_UNUSED(prompt);
+        Q_UNUSED(closeAfterMs);
+        return answer;
+    }
 };
 
 // A die's face as the box shows it: pips on a rounded ivory square, side pixels wide.
@@ -26,4 +42,6 @@ public:
     void message(const QString& prompt) override;
     void dieMessage(const QString& prompt, int face) override;
     QString input(const QString& prompt) override;
+    void unattendedMessage(const QString& prompt, int face, int closeAfterMs) override;
+    QString answeredInput(const QString& prompt, const QString& answer, int closeAfterMs) override;
 };

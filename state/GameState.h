@@ -25,6 +25,8 @@ struct GameState {
     PerPlayer<int> playerPortraitNo{};
     PerPlayer<QString> playerPortrait;
     PerPlayer<QString> playerSoundTheme;
+    // A seat the computer plays: ticked on the creation screen and stored with the slot's name.
+    PerPlayer<bool> playerComputer{};
 
     std::array<QString, BOARD_SQUARES> squareKind;
 

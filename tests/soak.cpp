@@ -1,11 +1,13 @@
 // Soak games: a bot plays whole games through the real screens, headless, pressing whatever is
-// enabled, answering boxes at random, typing odd text and closing windows at random moments, and
-// checks the game's invariants after every event. Between two of its actions the event loop runs
-// as in the game: posted events are delivered and due timers fire, the game's timers shortened.
+// enabled, ticking computer seats that then play their parts, answering boxes at random, typing
+// odd text and closing windows at random moments, and checks the game's invariants after every
+// event. Between two of its actions the event loop runs as in the game: posted events are
+// delivered and due timers fire, the game's timers shortened.
 //
 // Each game's dice come from the real generator seeded with seed + game number, so a failing game
 // replays with --seed <printed seed> --games 1; a crash ends the run after its game's seed.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -28,6 +30,7 @@
 #include "platform/Pictures.h"
 #include "platform/Screen.h"
 #include "platform/Screens.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form1/RacePanel.h"
 #include "screens/Registry.h"
@@ -40,6 +43,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kEventCap = 6000;
+// Presses of computer seats within one turn: a long fight takes some dozens.
+constexpr int kComputerTurnCap = 1000;
+
 // A pause of the game's own that lasts longer than this is taken for a hang.
 constexpr qint64 kPauseLimitMs = 10000;
 
@@ -55,6 +61,7 @@ constexpr ShortTimer kTimers[] = {
     {&Context::walkStepMs, 3, 4},
     {&Context::bubbleMs, 20, 1},
     {&Context::aboutStepMs, 20, 1},
+    {&Context::computerPauseMs, 3, 8},
 };
 
 // Counts the ticks of every QTimer but the bot's own, the game's timers, to show that they fire.
@@ -114,11 +121,13 @@ public:
         : rng_(static_cast<std::mt19937::result_type>(seed)),
           random_(seed),
           dialogs_(rng_),
-          ctx_{gs_, screens_, pictures, dialogs_, sound, random_, app_, pictures.appDir()},
+          boxes_(dialogs_, gs_, screens_),
+          ctx_{gs_, screens_, pictures, boxes_, sound, random_, app_, pictures.appDir()},
           themeRoot_(QDir::cleanPath(pictures.appDir() + u"/zvuk"_s)) {
         for (const ShortTimer& t : kTimers)
             ctx_.*t.interval = rng_() % t.oneIn == 0 ? 1 + static_cast<int>(rng_() % t.maxMs) : 0;
         RegisterScreens(ctx_);
+        seats_ = std::make_unique<ComputerSeats>(ctx_);
     }
     ~Bot() {
         screens_.unloadAll();
@@ -184,6 +193,13 @@ private:
         if (out_.events == kEventCap) return end(wonOnce_ ? Outcome::Victory : Outcome::Capped);
         if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
         ++out_.events;
+        // A computer's turn always ends: its presses run out before the turn passes.
+        if (gs_.currentPlayer != turnOf_) {
+            turnOf_ = gs_.currentPlayer;
+            turnPresses_ = seats_->presses();
+        }
+        if (seats_->presses() - turnPresses_ > kComputerTurnCap)
+            return end(Outcome::Broken, QStringLiteral("a computer's turn never ended"));
         return 0;
     }
 
@@ -272,6 +288,11 @@ private:
 
     // One event. False when nothing at all can be done.
     bool act() {
+        // The computer seats play their parts, most of the time before anyone clicks.
+        if (rng_() % 4 != 0 && seats_->pressNow()) {
+            lastAction_ = QStringLiteral("a computer played");
+            return true;
+        }
         const QList<Screen*> visible = visibleScreens();
         if (visible.isEmpty()) return false;
         Screen* window = visible[rng_() % visible.size()];
@@ -297,6 +318,9 @@ private:
             else
                 field->setText(pick < 8 ? QString::number(rng_() % 4) : QStringLiteral("1e9"));
         }
+        // Any slot may be the computer's.
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            if (box->isVisibleTo(window) && rng_() % 3 == 0) box->click();
         for (DirList* list : window->findChildren<DirList*>())
             if (list->isVisibleTo(window) && list->count() > 0 && rng_() % 3 == 0)
                 list->openRow(static_cast<int>(rng_() % list->count()));
@@ -318,8 +342,12 @@ private:
     Screens screens_;
     StdRandom random_;
     BotDialogs dialogs_;
+    ComputerDialogs boxes_;
     FakeApp app_;
     Context ctx_;
+    std::unique_ptr<ComputerSeats> seats_;
+    int turnOf_ = -1;
+    int turnPresses_ = 0;
     const QString themeRoot_;
     QString lastAction_ = QStringLiteral("start");
     bool quitAllowed_ = false;

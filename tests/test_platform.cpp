@@ -1,5 +1,7 @@
-// The platform services: pictures (found by any case), sound, the dice and the font. How screens
-// load and unload is proven by the real screens in the other tests, the theme list by the soak.
+// The platform services: pictures (found by any case), sound, the dice, the font and the boxes
+// that close by themselves. How screens load and unload is proven by the real screens in the
+// other tests, the theme list by the soak.
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
@@ -7,7 +9,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -106,6 +110,26 @@ private slots:
         fixed.randomize();
         again.randomize();
         QCOMPARE(fixed.draw(), again.draw());
+    }
+
+    // A computer's boxes close by themselves; its answer stands typed in the field.
+    void unattendedBoxesCloseByThemselves() {
+        bool stuck = false;
+        QTimer rescue;
+        QObject::connect(&rescue, &QTimer::timeout, [&stuck] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                stuck = true;
+                box->close();
+            }
+        });
+        rescue.start(3000);
+        QtDialogs boxes;
+        boxes.unattendedMessage(QStringLiteral("Racunar 2 udara!3 ostecenja!"), 0, 10);
+        boxes.unattendedMessage(QStringLiteral("4"), 4, 10);
+        QCOMPARE(boxes.answeredInput(QStringLiteral("Da li zelite da uzmete i axe?"),
+                                     QStringLiteral("da"), 10),
+                 QStringLiteral("da"));
+        QVERIFY(!stuck);
     }
 };
 

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>ComputerDialogs</name>
+    <message>
+        <source>ne</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -270,6 +277,14 @@
         <source>Igrac br %1</source>
         <translation>Player %1</translation>
     </message>
+    <message>
+        <source>Racunar</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Racunar %1</source>
+        <translation>Computer %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -361,6 +376,18 @@
     <message>
         <source>%1, %2 od %3 zlatnika</source>
         <translation>%1, %2 of %3 gold coins</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika, na potezu</source>
+        <translation>%1, computer, %2 of %3 gold coins, playing now</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika</source>
+        <translation>%1, computer, %2 of %3 gold coins</translation>
     </message>
 </context>
 <context>

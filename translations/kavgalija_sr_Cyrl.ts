@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>ComputerDialogs</name>
+    <message>
+        <source>ne</source>
+        <translation>не</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -270,6 +277,14 @@
         <source>Igrac br %1</source>
         <translation>Играч бр. %1</translation>
     </message>
+    <message>
+        <source>Racunar</source>
+        <translation>Рачунар</translation>
+    </message>
+    <message>
+        <source>Racunar %1</source>
+        <translation>Рачунар %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -361,6 +376,18 @@
     <message>
         <source>%1, %2 od %3 zlatnika</source>
         <translation>%1, %2 од %3 златника</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>рачунар</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika, na potezu</source>
+        <translation>%1, рачунар, %2 од %3 златника, на потезу</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika</source>
+        <translation>%1, рачунар, %2 од %3 златника</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@ public:
     std::array<PictureBox*, P> Portrait{};
     std::array<ElidedLabel*, P> Name{};
     std::array<ElidedLabel*, P> Gold{};  // "37 / 100"
+    std::array<QLabel*, P> Seat{};  // "racunar" over the portrait of a computer's seat
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "Kreiranje.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,7 +30,7 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
             "Kreiranje { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a2e1a, "
             "stop:1 "
             "#24150c); }"
-            "QLabel, QRadioButton { color: #f6e7c1; }"
+            "QLabel, QRadioButton, QCheckBox { color: #f6e7c1; }"
             "QLineEdit { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430;"
             " border-radius: 6px; padding: 2px 6px; }"
             "QListWidget { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430; }") +
@@ -48,6 +49,10 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
                        static_cast<QWidget*>(Text1)})
         w->setFont(font);
     // No buddy for the name box: screen readers would read "Igrac br" for it, without the number.
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(492, 20, 136, 36);
+    Check1->setFont(font);
 
     Label3 = Ui::label(this, QStringLiteral("Label3"), QString(), {24, 80, 180, 28});
     Label3->setFont(Ui::gameFont(12, true));
@@ -85,7 +90,8 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Command4->setFont(font);
     Command3->setFont(font);
 
-    setTabOrder(Text1, Dir1);
+    setTabOrder(Text1, Check1);
+    setTabOrder(Check1, Dir1);
     setTabOrder(Dir1, Command2);
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, Option1);
@@ -101,6 +107,7 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     connect(Command4, &QPushButton::clicked, this, &Kreiranje::Command4_Click);
     connect(Option1, &QRadioButton::clicked, this, &Kreiranje::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Kreiranje::Option2_Click);
+    connect(Check1, &QCheckBox::clicked, this, &Kreiranje::Check1_Click);
     retranslate();
 }
 
@@ -114,6 +121,7 @@ void Kreiranje::retranslate() {
     Dir1->setAccessibleName(tr("Zvucna tema"));
     Command2->setAccessibleName(tr("Prethodni lik"));
     Command1->setAccessibleName(tr("Sledeci lik"));
+    Check1->setText(tr("Racunar"));
     Option1->setText(tr("Musko"));
     Option2->setText(tr("Zensko"));
     Command4->setText(tr("SLEDECI"));
@@ -169,6 +177,9 @@ void Kreiranje::Command4_Click() {
     // The third slot is being stored: the fourth can only be finished with START.
     if (slot == 2) Command4->setEnabled(false);
     gs.playerName[slot] = Text1->text();
+    gs.playerComputer[slot] = Check1->isChecked();
+    // Each new slot is a person's until ticked.
+    Check1->setChecked(false);
     gs.creatingPlayer = static_cast<int16_t>(slot + 1);
     Form_Load();
     Accessibility::announce(this, tr("Igrac br %1").arg(gs.creatingPlayer + 1));
@@ -178,6 +189,7 @@ void Kreiranje::Command3_Click() {
     const int slot = gs.creatingPlayer;
     gs.playerSoundTheme[slot] = Dir1->path();
     gs.playerName[slot] = Text1->text();
+    gs.playerComputer[slot] = Check1->isChecked();
     // Only the slots made so far play; the turn passes over the rest.
     gs.playersInGame = slot + 1;
     ctx.screens.show(ScreenId::Form1);
@@ -196,6 +208,17 @@ void Kreiranje::Option2_Click() {
     Image1->hide();
 }
 
+void Kreiranje::Check1_Click() {
+    if (!Check1->isChecked()) return;
+    // A computer seat gets a name of its own when the box holds none yet: the starting "Ime",
+    // nothing, or the name of a slot made before.
+    const int slot = gs.creatingPlayer;
+    const QString name = Text1->text();
+    bool taken = name.trimmed().isEmpty() || name == tr("Ime");
+    for (int k = 0; k < slot; ++k) taken |= name == gs.playerName[k];
+    if (taken) Text1->setText(tr("Racunar %1").arg(slot + 1));
+}
+
 void Kreiranje::StartFresh(Context& ctx) {
     GameState& gs = ctx.gs;
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
@@ -211,6 +234,7 @@ void Kreiranje::StartFresh(Context& ctx) {
         gs.playerPortraitNo[k] = 0;
         gs.playerPortrait[k].clear();
         gs.playerSoundTheme[k].clear();
+        gs.playerComputer[k] = false;
     }
     gs.creatingPlayer = 0;
     gs.currentPlayer = 0;

@@ -3,6 +3,7 @@
 #include "platform/Screen.h"
 
 class DirList;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +24,7 @@ public:
     void Command4_Click();  // SLEDECI
     void Option1_Click();   // Musko
     void Option2_Click();   // Zensko
+    void Check1_Click();    // Racunar
 
     // A game after a won one starts from nothing: every player field cleared, creation back at
     // slot 0 on a new screen. Called by the title screen's START.
@@ -32,6 +34,7 @@ public:
     QLabel* Label2;
     QLabel* Label3;
     QLineEdit* Text1;
+    QCheckBox* Check1;  // the computer plays this slot
     PictureBox* Image1;  // male figure
     PictureBox* Image2;  // portrait over the figure's head
     PictureBox* Image3;  // female figure

@@ -16,6 +16,9 @@ public:
     void Command1_Click();  // Uzmi
     void Command2_Click();  // Ostavi
 
+    // The reward number 1..11 on offer, as the picture and the description show it.
+    int offered() const { return reward_; }
+
     PictureBox* Image1;  // the player's portrait
     PictureBox* Image2;  // decoration
     PictureBox* Image3;  // the offered reward

@@ -78,11 +78,9 @@ QString translated(const char* text) {
     return QCoreApplication::translate("borba", text);
 }
 
-// Only this exact answer takes the spoils: the game's own "da", or the same word in the language
-// chosen.
+// Only this exact answer takes the spoils.
 bool saysYes(const QString& answer) {
-    //: The one answer to the spoils' questions that takes them.
-    return answer == QStringLiteral("da") || answer == translated(QT_TRANSLATE_NOOP("borba", "da"));
+    return answer == QStringLiteral("da") || answer == SpoilsYes();
 }
 
 }  // namespace
@@ -106,6 +104,11 @@ const std::array<const char*, 10>& TauntLines(BlowOutcome outcome) {
             break;
     }
     return kParryLines;
+}
+
+QString SpoilsYes() {
+    //: The one answer to the spoils' questions that takes them.
+    return translated(QT_TRANSLATE_NOOP("borba", "da"));
 }
 
 QString TauntText(TauntLine line) {

@@ -27,6 +27,10 @@ struct TauntLine {
 // The line in the language chosen; "" for no line.
 QString TauntText(TauntLine line);
 
+// The answer to the spoils' questions that takes them, in the language chosen; the original's "da"
+// takes them in every language.
+QString SpoilsYes();
+
 // One blow: attack sound, the three dice, then block, hit, miss or parry, each told.
 void ResolveBlow(Context& ctx, int striker, int defender, Side side);
 

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTest>
 #include <functional>
+#include <optional>
+#include <random>
 
 #include "platform/App.h"
 #include "platform/Dialogs.h"
@@ -22,6 +24,16 @@ public:
         dieFaces.append(face);
         if (onMessage) onMessage(prompt);
     }
+    void unattendedMessage(const QString& prompt, int face, int closeAfterMs) override {
+        unattended.append(prompt);
+        Q_UNUSED(closeAfterMs);
+        dieMessage(prompt, face);
+    }
+    QString answeredInput(const QString& prompt, const QString& answer, int) override {
+        inputPrompts.append(prompt);
+        typedAnswers.append(answer);
+        return answer;
+    }
     QString input(const QString& prompt) override {
         inputPrompts.append(prompt);
         if (!answers.isEmpty()) return answers.dequeue();
@@ -33,6 +45,8 @@ public:
     QStringList messages;      // every message box, in order
     QList<int> dieFaces;       // the face shown by each of them, 0 for none
     QStringList inputPrompts;  // every input box, in order
+    QStringList unattended;    // the message boxes that closed by themselves
+    QStringList typedAnswers;  // what computer players answered
     QQueue<QString> answers;   // answers to the next input boxes
     // Runs while a message box is "open", for tests that act in the middle of a handler.
     std::function<void(const QString&)> onMessage;
@@ -63,6 +77,7 @@ public:
     double draw() override {
         ++drawCount;
         if (!draws.isEmpty()) return draws.dequeue();
+        if (afterScript) return std::uniform_real_distribution<double>(0.0, 1.0)(*afterScript);
         QTest::qFail("the game drew more random numbers than the test scripted", __FILE__,
                      __LINE__);
         return 0.0;
@@ -73,6 +88,8 @@ public:
     void pushDraw(double d) { draws.enqueue(d); }
 
     QQueue<double> draws;
+    // Whole games: once the script is used up, draws come from this seeded generator.
+    std::optional<std::mt19937_64> afterScript;
     int drawCount = 0;
     int randomizeCount = 0;
 };

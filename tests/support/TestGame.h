@@ -9,6 +9,7 @@
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
 #include "platform/SoundKey.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 
@@ -16,8 +17,9 @@
 // Tests click the screens' buttons and read GameState, captions and pictures.
 struct TestGame {
     explicit TestGame(const QString& appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR))
-        : pictures(appDir), ctx{gs, screens, pictures, dialogs, sound, random, app, appDir} {
+        : pictures(appDir), ctx{gs, screens, pictures, boxes, sound, random, app, appDir} {
         ctx.walkStepMs = 0;  // a turn runs to its end within the click; tests that walk say so
+        ctx.computerPauseMs = 0;
         RegisterScreens(ctx);
     }
     ~TestGame() {
@@ -38,6 +40,8 @@ struct TestGame {
     Screens screens;
     Pictures pictures;
     FakeDialogs dialogs;
+    // The boxes as the screens meet them: a computer's turn answers and closes its own.
+    ComputerDialogs boxes{dialogs, gs, screens};
     FakeSound sound;
     SoundKey soundKey{sound};
     FakeRandom random;

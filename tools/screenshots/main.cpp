@@ -4,6 +4,7 @@
 // The message and input boxes are answered without showing them, the dice come from a fixed
 // seed, and nothing is heard.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
@@ -89,6 +90,7 @@ public:
         creation->Text1->setText(QStringLiteral("Milica"));
         creation->Option2->click();
         creation->Command1_Click();
+        creation->Check1->setFocus();
         shoot(ScreenId::Kreiranje, "creation");
         screens_.unload(ScreenId::Kreiranje);
         screens_.hide(ScreenId::Form2);
@@ -145,6 +147,7 @@ private:
             gs_.playerHealth[p] = 10;
             gs_.playerSquare[p] = squares[p];
             gs_.playerGold[p] = gold[p];
+            gs_.playerComputer[p] = p == 3;  // Vuk is the computer's
         }
         gs_.playersInGame = GameState::MAX_PLAYERS;
         gs_.goldToWin = 100;
