@@ -2,15 +2,18 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
 
 #include "platform/App.h"
 #include "platform/AppDir.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
+#include "platform/SoundKey.h"
 #include "platform/Ui.h"
 #include "screens/Form2/Form2.h"
 #include "screens/ComputerSeats.h"
@@ -29,7 +32,22 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption seedOption(
         QStringLiteral("seed"), QStringLiteral("Fixed seed of the dice."), QStringLiteral("N"));
     options.addOption(seedOption);
+    // --lang picks the language over the desktop's: sr (the original), sr-Cyrl or en.
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"),
+        QStringLiteral("Language: %1 (the original), %2 or %3.")
+            .arg(Language::ORIGINAL, Language::CYRILLIC, Language::ENGLISH),
+        QStringLiteral("LANG"));
+    options.addOption(langOption);
+    options.addHelpOption();
     options.process(application);
+    const QString language = options.isSet(langOption)
+                                 ? options.value(langOption)
+                                 : Language::fromDesktop(Language::desktopLanguages());
+    if (!Language::set(language)) {
+        std::fprintf(stderr, "kavgalija: unknown language %s\n", qPrintable(language));
+        options.showHelp(1);
+    }
     std::optional<uint64_t> seed;
     if (options.isSet(seedOption)) {
         bool ok = false;
@@ -50,6 +68,7 @@ int main(int argc, char* argv[]) {
     QtDialogs boxes;
     ComputerDialogs dialogs(boxes, gs, screens);
     SdlSound sound;
+    const SoundKey soundKey(sound);
     StdRandom random(seed);
     QtApp app;
     Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};

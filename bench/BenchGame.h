@@ -32,7 +32,8 @@ public:
 
 class SilentSound : public Sound {
 public:
-    void play(const QString&, Mode) override {}
+protected:
+    void output(const QString&, Mode) override {}
 };
 
 class ScriptedRandom : public Random {

@@ -135,10 +135,9 @@ void Accessibility::announceOnNextWindow(const QString& sentence) {
 }
 
 QString Accessibility::goldSentence(const QString& player, int gold, int goldToWin) {
+    // One pass over the sentence, so a name with "%2" in it stays as typed.
     return QCoreApplication::translate("Accessibility", "%1 ima %2 od %3 zlatnika.")
-        .arg(player)
-        .arg(gold)
-        .arg(goldToWin);
+        .arg(player, QString::number(gold), QString::number(goldToWin));
 }
 
 void Accessibility::announceGold(QWidget* screen, const QString& player, int gold,

@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -15,7 +16,9 @@
 #include "Ui.h"
 
 namespace {
-const QString kCaption = QStringLiteral("KAVGALIJA!");
+QString caption() {
+    return QCoreApplication::translate("Dialogs", "KAVGALIJA!");
+}
 
 // A box nobody has to answer closes by itself, unless a screen reader may still be speaking it.
 void closeLater(QDialog& dialog, int closeAfterMs) {
@@ -28,7 +31,7 @@ void showMessage(const QString& prompt, int face, int closeAfterMs = -1) {
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("messageBox"));
-    dialog.setWindowTitle(kCaption);
+    dialog.setWindowTitle(caption());
     dialog.setAccessibleDescription(prompt);
     dialog.setStyleSheet(QStringLiteral(
         "QDialog { background: #f6ecd2; }"
@@ -56,7 +59,7 @@ void showMessage(const QString& prompt, int face, int closeAfterMs = -1) {
     text->document()->setTextWidth(kTextWidth);
     const int height = static_cast<int>(text->document()->size().height()) + 8;
     text->setFixedSize(kTextWidth + 8, qBound(40, height, 360));
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("Dialogs", "OK"), &dialog);
     ok->setDefault(true);
     ok->setFont(Ui::gameFont(12, true));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
@@ -65,7 +68,7 @@ void showMessage(const QString& prompt, int face, int closeAfterMs = -1) {
         auto* die = new QLabel(&dialog);
         die->setObjectName(QStringLiteral("die"));
         die->setPixmap(DieFace(face, 56, dialog.devicePixelRatioF()));
-        die->setAccessibleName(QStringLiteral("Kocka pokazuje ") + QString::number(face));
+        die->setAccessibleName(QCoreApplication::translate("Dialogs", "Kocka pokazuje %1").arg(face));
         row->addWidget(die, 0, Qt::AlignVCenter);
         row->addWidget(text);
         layout->addLayout(row);
@@ -121,7 +124,7 @@ QString QtDialogs::input(const QString& prompt) {
 QString QtDialogs::answeredInput(const QString& prompt, const QString& answer, int closeAfterMs) {
     // Our own small dialog: Qt's input dialog would read the prompt as markup.
     QDialog dialog;
-    dialog.setWindowTitle(kCaption);
+    dialog.setWindowTitle(caption());
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(prompt, &dialog);
     label->setTextFormat(Qt::PlainText);

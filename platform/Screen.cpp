@@ -25,3 +25,8 @@ void Screen::closeEvent(QCloseEvent* event) {
     event->ignore();
     frameClosed();
 }
+
+void Screen::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}

@@ -22,6 +22,10 @@ protected:
     // would strand the game say what their close means instead.
     virtual void frameClosed();
     void closeEvent(QCloseEvent* event) override;
+    // Sets every text the screen shows or speaks in the language now chosen. Each screen calls it
+    // once it is built; a change of language calls it again on every loaded screen.
+    virtual void retranslate() {}
+    void changeEvent(QEvent* event) override;
 
     Context& ctx;
     GameState& gs;

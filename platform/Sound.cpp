@@ -26,6 +26,7 @@ struct Sdl {
     decltype(&::Mix_LoadWAV_RW) LoadWAV_RW = nullptr;
     decltype(&::Mix_PlayChannelTimed) PlayChannelTimed = nullptr;
     decltype(&::Mix_Playing) Playing = nullptr;
+    decltype(&::Mix_Volume) Volume = nullptr;
 };
 
 template <typename F>
@@ -57,7 +58,8 @@ const Sdl* sdl() {
                         bind(mixer, "Mix_CloseAudio", s.CloseAudio) &&
                         bind(mixer, "Mix_LoadWAV_RW", s.LoadWAV_RW) &&
                         bind(mixer, "Mix_PlayChannelTimed", s.PlayChannelTimed) &&
-                        bind(mixer, "Mix_Playing", s.Playing);
+                        bind(mixer, "Mix_Playing", s.Playing) &&
+                        bind(mixer, "Mix_Volume", s.Volume);
         if (!ok) std::fprintf(stderr, "kavgalija: no sound: SDL_mixer lacks a function\n");
         return ok ? static_cast<const Sdl*>(&s) : nullptr;
     }();
@@ -69,6 +71,21 @@ constexpr int kChannel = 0;
 // How much longer than the file itself a synchronous sound may take to report its end.
 constexpr qint64 kSyncMarginMs = 250;
 }  // namespace
+
+void Sound::setOn(bool on) {
+    if (on == on_) return;
+    on_ = on;
+    applyLevel();
+    emit levelChanged();
+}
+
+void Sound::setVolume(int volume) {
+    volume = qBound(0, volume, MAX_VOLUME);
+    if (volume == volume_) return;
+    volume_ = volume;
+    applyLevel();
+    emit levelChanged();
+}
 
 SdlSound::~SdlSound() {
     if (state_ != State::Open) return;
@@ -119,11 +136,19 @@ Mix_Chunk* SdlSound::chunk(const QString& path) {
     return c;
 }
 
-void SdlSound::play(const QString& path, Mode mode) {
+void SdlSound::applyLevel() {
+    if (state_ != State::Open) return;
+    const Sdl& s = *sdl();
+    if (!isOn()) s.HaltChannel(kChannel);
+    s.Volume(kChannel, volume() * MIX_MAX_VOLUME / MAX_VOLUME);
+}
+
+void SdlSound::output(const QString& path, Mode mode) {
     if (!hasDevice()) return;
     const Sdl& s = *sdl();
     Mix_Chunk* c = chunk(path);
     if (c == nullptr) return;
+    s.Volume(kChannel, volume() * MIX_MAX_VOLUME / MAX_VOLUME);
     if (s.PlayChannelTimed(kChannel, c, 0, -1) < 0) return;
     if (mode == Mode::Async) return;
 

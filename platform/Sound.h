@@ -1,21 +1,47 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QString>
 
 #include "PathResolver.h"
 
 struct Mix_Chunk;
 
-// Plays the game's WAV files by full path. A missing or unreadable file plays nothing.
-class Sound {
+// Plays the game's WAV files by full path. A missing or unreadable file plays nothing. The
+// players may turn the sound off or softer for the run; off plays nothing at all.
+class Sound : public QObject {
+    Q_OBJECT
 public:
     enum class Mode {
         Async,  // the game goes on; a new sound cuts the one playing
         Sync,   // returns when the sound has ended
     };
-    virtual ~Sound() = default;
-    virtual void play(const QString& path, Mode mode) = 0;
+    static constexpr int MAX_VOLUME = 100;
+
+    void play(const QString& path, Mode mode) {
+        if (on_ && volume_ > 0) output(path, mode);
+    }
+
+    bool isOn() const { return on_; }
+    // 0..MAX_VOLUME.
+    int volume() const { return volume_; }
+    void setOn(bool on);
+    void setVolume(int volume);
+
+signals:
+    // Sound was turned on or off, or made louder or softer.
+    void levelChanged();
+
+protected:
+    // Plays the file at volume().
+    virtual void output(const QString& path, Mode mode) = 0;
+    // A sound that is playing follows the new level: softer, louder, or cut off.
+    virtual void applyLevel() {}
+
+private:
+    bool on_ = true;
+    int volume_ = MAX_VOLUME;
 };
 
 // SDL2_mixer: loads a WAV at once and knows when it has ended. Opens the audio device only when
@@ -27,10 +53,12 @@ public:
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    void play(const QString& path, Mode mode) override;
-
     // Whether an audio device could be opened (opens it on the first call).
     bool hasDevice();
+
+protected:
+    void output(const QString& path, Mode mode) override;
+    void applyLevel() override;
 
 private:
     Mix_Chunk* chunk(const QString& path);

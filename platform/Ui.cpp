@@ -1,5 +1,6 @@
 #include "Ui.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
@@ -46,6 +47,10 @@ PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& g
     auto* p = new PictureBox(designerName, parent, stretch);
     p->setGeometry(geometry);
     return p;
+}
+
+QString portraitOf(const QString& player) {
+    return QCoreApplication::translate("Ui", "Portret: %1").arg(player);
 }
 
 void fitInto(PictureBox* box, const QRect& slot) {

@@ -36,9 +36,7 @@ PictureBox* picture(QWidget* parent, const QString& designerName, const QRect& g
                     bool stretch = true);
 
 // What a player's portrait says to a screen reader.
-inline QString portraitOf(const QString& player) {
-    return QStringLiteral("Portret: ") + player;
-}
+QString portraitOf(const QString& player);
 
 // Shows the element's picture in its own proportions, centred in the slot; a blank one keeps it.
 void fitInto(PictureBox* box, const QRect& slot);

@@ -8,6 +8,7 @@
 #include "platform/Screens.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Nagrade/Nagrade.h"
+#include "screens/borba/Fight.h"
 #include "screens/borba/borba.h"
 #include "screens/opasnost/opasnost.h"
 #include "state/GameState.h"
@@ -151,7 +152,7 @@ QString ComputerDialogs::input(const QString& prompt) {
     const int loser = winner == gs_.currentPlayer ? gs_.opponentIndex : gs_.currentPlayer;
     // Only this exact answer takes the spoils; any other is no.
     const QString answer = Computer::TakeSpoil(gs_, winner, loser, spoil)
-                               ? QStringLiteral("da")
+                               ? SpoilsYes()
                                : QCoreApplication::translate("ComputerDialogs", "ne");
     return boxes_.answeredInput(prompt, answer, ReadingTimeMs(prompt + answer));
 }

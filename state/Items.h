@@ -25,8 +25,12 @@ QString weaponPicture(const QString& weapon);
 // Fight strength of a weapon, 1..4; 0 for anything that is not a weapon.
 int weaponPower(const QString& weapon);
 
-// Armour name and picture for codes 0..4; empty for any other code.
+// What the player is shown, in the language chosen: a weapon's or a shield's name for its stored
+// text (the original shows the stored text itself), an armour's name for its code; empty for none.
+QString weaponName(const QString& weapon);
+QString shieldName(const QString& shield);
 QString armorName(int code);
+// Armour picture for codes 0..4; empty for any other code.
 QString armorPicture(int code);
 
 // "plavistit.gif" or "crvenistit.gif"; empty for no shield.
@@ -41,7 +45,7 @@ struct Reward {
     int armor = 0;   // for RewardKind::Armor, codes 1..4
     QString shield;  // for RewardKind::Shield
     QString picture;
-    QString description;
+    QString description;  // in the language chosen
 };
 
 // Reward row 1..11; a default Reward (number 0) for any other number.

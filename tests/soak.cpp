@@ -319,9 +319,11 @@ private:
             else
                 field->setText(pick < 8 ? QString::number(rng_() % 4) : QStringLiteral("1e9"));
         }
-        // Any slot may be the computer's.
+        // Any slot may be the computer's (the options' sound box is no slot).
         for (QCheckBox* box : window->findChildren<QCheckBox*>())
-            if (box->isVisibleTo(window) && rng_() % 3 == 0) box->click();
+            if (box->isVisibleTo(window) && window->objectName() == QLatin1String("Kreiranje") &&
+                rng_() % 3 == 0)
+                box->click();
         for (DirList* list : window->findChildren<DirList*>())
             if (list->isVisibleTo(window) && list->count() > 0 && rng_() % 3 == 0)
                 list->openRow(static_cast<int>(rng_() % list->count()));

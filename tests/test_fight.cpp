@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "fight_support.h"
+#include "platform/Language.h"
 #include "screens/borba/Fight.h"
 
 using namespace fight_test;
@@ -113,22 +114,29 @@ private slots:
         QCOMPARE(f->Label8->text() + f->oblak->fileName(), QStringLiteral("providno.gif"));
         QVERIFY(!f->Timer1.isActive());
 
-        // Every line of the tables fits the bubble, which lies inside the cloud, and no table
-        // says a line twice.
+        // Every line of the tables fits the bubble, which lies inside the cloud, in every language,
+        // and no table says a line twice.
         QLabel* bubble = f->Label8;
         QVERIFY(bubble->wordWrap() && f->oblak->geometry().contains(bubble->geometry()));
         const QFontMetrics metrics(bubble->font());
-        for (int o = 0; o < 4; ++o) {
-            const auto& lines = TauntLines(BlowOutcome(o));
-            QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), 10);
-            for (const QString& line : lines) {
-                bubble->setText(line);
-                for (const QString& word : line.split(QLatin1Char(' ')))
-                    QVERIFY2(metrics.horizontalAdvance(word) <= bubble->width(), qPrintable(word));
-                QVERIFY2(bubble->heightForWidth(bubble->width()) <= bubble->height(),
-                         qPrintable(line));
+        for (const QString& language : Language::codes()) {
+            Language::set(language);
+            for (int o = 0; o < 4; ++o) {
+                QSet<QString> lines;
+                for (int n = 1; n <= 10; ++n) {
+                    const QString line = TauntText({BlowOutcome(o), n});
+                    lines << line;
+                    bubble->setText(line);
+                    for (const QString& word : line.split(QLatin1Char(' ')))
+                        QVERIFY2(metrics.horizontalAdvance(word) <= bubble->width(),
+                                 qPrintable(word));
+                    QVERIFY2(bubble->heightForWidth(bubble->width()) <= bubble->height(),
+                             qPrintable(line));
+                }
+                QCOMPARE(lines.size(), 10);
             }
         }
+        Language::set(Language::ORIGINAL);
     }
 
     void blow_data() {

@@ -37,10 +37,11 @@ QWidget* open(TestGame& g, ScreenId id) {
 QStringList faultsOf(QWidget* window) {
     const auto isControl = [](QObject* o) {
         return qobject_cast<QAbstractButton*>(o) || qobject_cast<QLineEdit*>(o) ||
-               qobject_cast<QAbstractItemView*>(o) || qobject_cast<QAbstractSlider*>(o);
+               qobject_cast<QAbstractItemView*>(o) || qobject_cast<QAbstractSlider*>(o) ||
+               qobject_cast<QComboBox*>(o);
     };
     static const QRegularExpression designerName(
-        u"^(Image|Command|Label|Text|Option|Frame|Dir|Check)\\d*(\\(\\d+\\))?$"_s);
+        u"^(Image|Command|Label|Text|Option|Frame|Dir|Check|Combo|HScroll)\\d*(\\(\\d+\\))?$"_s);
     QStringList faults;
     const auto fault = [&](QObject* w, const char* what) {
         faults << window->objectName() + u'.' + w->objectName() + u' ' + QLatin1String(what);

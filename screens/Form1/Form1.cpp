@@ -63,9 +63,6 @@ QPoint Form1::cellOf(int square) {
 }
 
 Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
-    setWindowTitle(QStringLiteral("Form1"));
-    // The caption stays the design's; a listener hears what the window is.
-    setAccessibleName(tr("Tabla"));
     setFixedSize(kWidth, kHeight);
     setStyleSheet(
         QStringLiteral(
@@ -110,8 +107,7 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
 
     const int mid = kWidth / 2;
-    Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Na potezu:"),
-                       {mid - 200, innerTop + 4, 400, 30});
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {mid - 200, innerTop + 4, 400, 30});
     Label1->setFont(Ui::gameFont(14, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 34, 400, 40});
@@ -123,15 +119,13 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
                           {mid - 70, innerTop + 80, 140, 100});
     Command1->setIcon(QIcon(ctx.pictures.picture(QStringLiteral("ui/dice.png"))));
     Command1->setIconSize({120, 80});
-    Command1->setAccessibleName(QStringLiteral("Baci kocku"));
-    Command1->setToolTip(QStringLiteral("Baci kocku (R)"));
     Command1->setShortcut(QKeySequence(Qt::Key_R));
     Command1->setCursor(Qt::PointingHandCursor);
     Command1->setDefault(true);
 
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Opcije"),
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(),
                           {mid - 180, innerTop + 190, 170, 42});
-    Command3 = Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Inventar"),
+    Command3 = Ui::button(this, QStringLiteral("Command3"), QString(),
                           {mid + 10, innerTop + 190, 170, 42});
     Command2->setFont(Ui::gameFont(13, true));
     Command3->setFont(Ui::gameFont(13, true));
@@ -145,6 +139,20 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(&walkTimer_, &QTimer::timeout, this, &Form1::stepWalk);
+    retranslate();
+}
+
+void Form1::retranslate() {
+    setWindowTitle(tr("Form1"));
+    // The caption stays the design's; a listener hears what the window is.
+    setAccessibleName(tr("Tabla"));
+    Label1->setText(tr("Na potezu:"));
+    Command1->setAccessibleName(tr("Baci kocku"));
+    Command1->setToolTip(tr("Baci kocku (R)"));
+    Command2->setText(tr("Opcije"));
+    Command3->setText(tr("Inventar"));
+    describe();
+    race->describe(gs);
 }
 
 Form1::~Form1() {
@@ -198,8 +206,10 @@ void Form1::describe() {
         const int s = shownSquare(k);
         standing[s] += QStringLiteral(", ") + gs.playerName[k];
         Image2[s]->setMeaning(Ui::portraitOf(gs.playerName[k]));
-        if (!gs.playerWeapon[k].isEmpty()) Image4[s]->setMeaning(gs.playerWeapon[k]);
-        if (Items::isShield(gs.playerShield[k])) Image7[s]->setMeaning(gs.playerShield[k]);
+        if (!gs.playerWeapon[k].isEmpty())
+            Image4[s]->setMeaning(Items::weaponName(gs.playerWeapon[k]));
+        if (Items::isShield(gs.playerShield[k]))
+            Image7[s]->setMeaning(Items::shieldName(gs.playerShield[k]));
     }
     for (int j = 0; j < N; ++j) Image1[j]->setMeaning(squareName(j) + standing[j]);
 }
@@ -213,7 +223,7 @@ QString Form1::squareName(int square) const {
         word = QT_TRANSLATE_NOOP("Form1", "opasnost");
     else if (kind == QLatin1String("coin"))
         word = QT_TRANSLATE_NOOP("Form1", "zlatnik");
-    return tr("Polje %1: %2").arg(square + 1).arg(tr(word));
+    return tr("Polje %1: %2").arg(QString::number(square + 1), tr(word));
 }
 
 void Form1::Form_Load() {
@@ -233,8 +243,8 @@ void Form1::Form_Load() {
     Accessibility::announce(this, tr("Na potezu: %1").arg(gs.playerName[p]));
 
     if (gs.playerSkipTurns[p] == 1) {
-        ctx.dialogs.message(QStringLiteral("Na potezu je ") + gs.playerName[p] +
-                            QStringLiteral(",ali njega trenutno muchi inkvizicija..."));
+        ctx.dialogs.message(
+            tr("Na potezu je %1,ali njega trenutno muchi inkvizicija...").arg(gs.playerName[p]));
         gs.playerSkipTurns[p] = 0;
         PassTurn(gs);
         Form_Load();
@@ -341,7 +351,7 @@ void Form1::landed() {
     }
     Accessibility::announce(this, reached);
     if (kind == QLatin1String("coin")) {
-        ctx.dialogs.message(QStringLiteral("Nasli ste jedan zlatnik!"));
+        ctx.dialogs.message(tr("Nasli ste jedan zlatnik!"));
         gs.playerGold[p] += 1;
         Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
     }

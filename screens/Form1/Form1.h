@@ -61,6 +61,7 @@ public:
 protected:
     // Closing the board ends the program, as "Kraj igre" does.
     void frameClosed() override;
+    void retranslate() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -39,7 +39,7 @@ RacePanel::RacePanel(QWidget* parent, const QRect& geometry) : QWidget(parent) {
         Name[k]->setFont(Ui::gameFont(12, true));
         Gold[k] = new ElidedLabel(QStringLiteral("Gold(%1)").arg(k), row, {66, 34, kRowW - 72, 26});
         Gold[k]->setFont(Ui::gameFont(12));
-        Seat[k] = Ui::label(row, QStringLiteral("Seat(%1)").arg(k), tr("racunar"), {8, 46, 54, 16});
+        Seat[k] = Ui::label(row, QStringLiteral("Seat(%1)").arg(k), QString(), {8, 46, 54, 16});
         Seat[k]->setFont(Ui::gameFont(8, true));
         Seat[k]->setAlignment(Qt::AlignCenter);
         Seat[k]->setStyleSheet(
@@ -66,20 +66,13 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
         pictures.load(Portrait[k], gs.playerPortrait[k]);
         Name[k]->setText(gs.playerName[k]);
         Gold[k]->setText(QStringLiteral("%1 / %2").arg(gs.playerGold[k]).arg(gs.goldToWin));
-        // The figure is read as it stands; the row's own name says it as a sentence.
-        Portrait[k]->setMeaning(Ui::portraitOf(gs.playerName[k]));
         const bool moves = k == mover;
         const QColor color = moves ? QColor(0xff, 0xd3, 0x5a) : QColor(0xf6, 0xe7, 0xc1);
         Name[k]->setTextColor(color);
         Gold[k]->setTextColor(color);
         Seat[k]->setVisible(gs.playerComputer[k]);
-        // One pass over the pattern, so a name with "%2" in it stays as typed.
-        Row[k]->setAccessibleName((gs.playerComputer[k] ? tr("%1, racunar, %2 od %3 zlatnika%4")
-                                                        : QStringLiteral("%1, %2 od %3 zlatnika%4"))
-                                      .arg(gs.playerName[k], QString::number(gs.playerGold[k]),
-                                           QString::number(gs.goldToWin),
-                                           moves ? QStringLiteral(", na potezu") : QString()));
     }
+    describe(gs);
     if (laidOut) {
         update();
     } else if (mover != mover_) {
@@ -87,6 +80,24 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
             if (k >= 0 && k < P) update(Row[k]->geometry());
     }
     mover_ = mover;
+}
+
+void RacePanel::describe(const GameState& gs) {
+    for (int k = 0; k < P; ++k) {
+        if (!IsInGame(gs, k)) continue;
+        Seat[k]->setText(tr("racunar"));
+        // The figure is read as it stands; the row's own name says it as a sentence.
+        Portrait[k]->setMeaning(Ui::portraitOf(gs.playerName[k]));
+        const bool moves = k == gs.currentPlayer;
+        const QString sentence =
+            gs.playerComputer[k] ? (moves ? tr("%1, racunar, %2 od %3 zlatnika, na potezu")
+                                          : tr("%1, racunar, %2 od %3 zlatnika"))
+                                 : (moves ? tr("%1, %2 od %3 zlatnika, na potezu")
+                                          : tr("%1, %2 od %3 zlatnika"));
+        // One pass over the pattern, so a name with "%2" in it stays as typed.
+        Row[k]->setAccessibleName(sentence.arg(gs.playerName[k], QString::number(gs.playerGold[k]),
+                                               QString::number(gs.goldToWin)));
+    }
 }
 
 void RacePanel::paintEvent(QPaintEvent* event) {

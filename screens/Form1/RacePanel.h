@@ -21,6 +21,8 @@ public:
     RacePanel(QWidget* parent, const QRect& geometry);
 
     void refresh(const GameState& gs, Pictures& pictures);
+    // What a screen reader hears of each row, in the language chosen.
+    void describe(const GameState& gs);
 
     static constexpr int P = GameState::MAX_PLAYERS;
     std::array<QWidget*, P> Row{};  // hidden for a slot not in the game

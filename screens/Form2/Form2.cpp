@@ -12,7 +12,6 @@
 #include "state/GameState.h"
 
 Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
-    setWindowTitle(QStringLiteral("KAVGALIJA!"));
     setFixedSize(720, 520);
     setStyleSheet(
         QStringLiteral(
@@ -31,27 +30,22 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
         ctx.pictures.load(Image[i], pictures[i]);
     }
 
-    title =
-        Ui::label(this, QStringLiteral("title"), QStringLiteral("KAVGALIJA!"), {0, 90, 720, 70});
+    title = Ui::label(this, QStringLiteral("title"), QString(), {0, 90, 720, 70});
     title->setAlignment(Qt::AlignCenter);
     title->setFont(Ui::gameFont(40, true));
     title->setStyleSheet(QStringLiteral("color: #ffd35a;"));
 
-    Label1 = Ui::label(this, QStringLiteral("Label1"), QStringLiteral("DEMO"), {530, 128, 90, 24});
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {530, 128, 90, 24});
     Label1->setFont(Ui::gameFont(12, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet(
         QStringLiteral("color: #2b1a0e; background: #e05a3a; border-radius: 6px;"));
 
     const QFont buttons = Ui::gameFont(16, true);
-    Command1 =
-        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("START"), {260, 180, 200, 48});
-    Command2 =
-        Ui::button(this, QStringLiteral("Command2"), QStringLiteral("OPCIJE"), {260, 240, 200, 48});
-    Command4 =
-        Ui::button(this, QStringLiteral("Command4"), QStringLiteral("AUTOR"), {260, 300, 200, 48});
-    Command3 =
-        Ui::button(this, QStringLiteral("Command3"), QStringLiteral("KRAJ"), {260, 360, 200, 48});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {260, 180, 200, 48});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {260, 240, 200, 48});
+    Command4 = Ui::button(this, QStringLiteral("Command4"), QString(), {260, 300, 200, 48});
+    Command3 = Ui::button(this, QStringLiteral("Command3"), QString(), {260, 360, 200, 48});
     for (QPushButton* b : {Command1, Command2, Command4, Command3}) {
         b->setFont(buttons);
         // Enter presses the focused button, as Space does.
@@ -63,15 +57,25 @@ Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     Command1->setDefault(true);
     Command1->setFocus();
 
-    Label2 = Ui::label(this, QStringLiteral("Label2"),
-                       QStringLiteral("Napravio studio KAVGALIJA! za duge zimske veceri."),
-                       {0, 490, 720, 24});
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {0, 490, 720, 24});
     Label2->setAlignment(Qt::AlignCenter);
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+    retranslate();
+}
+
+void Form2::retranslate() {
+    setWindowTitle(tr("KAVGALIJA!"));
+    title->setText(tr("KAVGALIJA!"));
+    Label1->setText(tr("DEMO"));
+    Command1->setText(tr("START"));
+    Command2->setText(tr("OPCIJE"));
+    Command4->setText(tr("AUTOR"));
+    Command3->setText(tr("KRAJ"));
+    Label2->setText(tr("Napravio studio KAVGALIJA! za duge zimske veceri."));
 }
 
 QStringList Form2::pictureNames() {

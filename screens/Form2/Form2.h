@@ -35,4 +35,5 @@ public:
 protected:
     // Closing the title window ends the program, as KRAJ does.
     void frameClosed() override;
+    void retranslate() override;
 };

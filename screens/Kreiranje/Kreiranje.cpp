@@ -24,7 +24,6 @@ QString portraitFile(int number) {
 }  // namespace
 
 Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
-    setWindowTitle(QStringLiteral("Kreiranje igraca"));
     setFixedSize(640, 500);
     setStyleSheet(
         QStringLiteral(
@@ -40,27 +39,25 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
                        "QPushButton:disabled { background: #7d6a45; color: #4a3a22; }"));
     const QFont font = Ui::gameFont(14, true);
 
-    Label1 =
-        Ui::label(this, QStringLiteral("Label1"), QStringLiteral("Igrac br"), {24, 20, 100, 36});
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {24, 20, 100, 36});
     Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {126, 20, 40, 36});
-    Text1 = new QLineEdit(QStringLiteral("Ime"), this);
+    // What the box holds until a name is typed: the word for a name, in the language chosen.
+    Text1 = new QLineEdit(tr("Ime"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(176, 20, 300, 36);
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Text1)})
         w->setFont(font);
     // No buddy for the name box: screen readers would read "Igrac br" for it, without the number.
-    Check1 = new QCheckBox(tr("Racunar"), this);
+    Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(492, 20, 136, 36);
     Check1->setFont(font);
 
-    Label3 = Ui::label(this, QStringLiteral("Label3"), QStringLiteral("Zvucna tema:"),
-                       {24, 80, 180, 28});
+    Label3 = Ui::label(this, QStringLiteral("Label3"), QString(), {24, 80, 180, 28});
     Label3->setFont(Ui::gameFont(12, true));
     Dir1 = new DirList(QStringLiteral("Dir1"), this);
     Dir1->setGeometry(24, 112, 180, 300);
-    Dir1->setAccessibleName(QStringLiteral("Zvucna tema"));
     Dir1->setFont(Ui::gameFont(11));
     Label3->setBuddy(Dir1);
 
@@ -76,24 +73,20 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
         Ui::button(this, QStringLiteral("Command2"), QStringLiteral("<"), {236, 424, 48, 40});
     Command1 =
         Ui::button(this, QStringLiteral("Command1"), QStringLiteral(">"), {290, 424, 48, 40});
-    Command2->setAccessibleName(QStringLiteral("Prethodni lik"));
-    Command1->setAccessibleName(QStringLiteral("Sledeci lik"));
     Command2->setFont(font);
     Command1->setFont(font);
 
-    Option1 = new QRadioButton(QStringLiteral("Musko"), this);
+    Option1 = new QRadioButton(this);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(446, 112, 170, 32);
-    Option2 = new QRadioButton(QStringLiteral("Zensko"), this);
+    Option2 = new QRadioButton(this);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(446, 148, 170, 32);
     Option1->setFont(Ui::gameFont(12, true));
     Option2->setFont(Ui::gameFont(12, true));
 
-    Command4 = Ui::button(this, QStringLiteral("Command4"), QStringLiteral("SLEDECI"),
-                          {446, 320, 170, 44});
-    Command3 =
-        Ui::button(this, QStringLiteral("Command3"), QStringLiteral("START"), {446, 374, 170, 44});
+    Command4 = Ui::button(this, QStringLiteral("Command4"), QString(), {446, 320, 170, 44});
+    Command3 = Ui::button(this, QStringLiteral("Command3"), QString(), {446, 374, 170, 44});
     Command4->setFont(font);
     Command3->setFont(font);
 
@@ -115,6 +108,30 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     connect(Option1, &QRadioButton::clicked, this, &Kreiranje::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Kreiranje::Option2_Click);
     connect(Check1, &QCheckBox::clicked, this, &Kreiranje::Check1_Click);
+    retranslate();
+}
+
+void Kreiranje::retranslate() {
+    setWindowTitle(tr("Kreiranje igraca"));
+    Label1->setText(tr("Igrac br"));
+    // The slot's number follows the caption, however long it is in the language chosen.
+    Label1->resize(Label1->fontMetrics().horizontalAdvance(Label1->text()) + 8, Label1->height());
+    Label2->move(Label1->geometry().right() + 1, Label2->y());
+    Label3->setText(tr("Zvucna tema:"));
+    Dir1->setAccessibleName(tr("Zvucna tema"));
+    Command2->setAccessibleName(tr("Prethodni lik"));
+    Command1->setAccessibleName(tr("Sledeci lik"));
+    Check1->setText(tr("Racunar"));
+    Option1->setText(tr("Musko"));
+    Option2->setText(tr("Zensko"));
+    Command4->setText(tr("SLEDECI"));
+    Command3->setText(tr("START"));
+    const int slot = gs.creatingPlayer;
+    Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
+    if (slot >= 0 && slot < GameState::MAX_PLAYERS && !gs.playerPortrait[slot].isEmpty())
+        Image2->setMeaning(tr("Portret %1 od %2")
+                               .arg(gs.playerPortraitNo[slot] + 1)
+                               .arg(kLastPortrait + 1));
 }
 
 void Kreiranje::Form_Load() {
@@ -139,10 +156,9 @@ void Kreiranje::Form_Load() {
     if (portrait < 0) portrait = 0;
     if (portrait > kLastPortrait) portrait = 12;  // past the end it falls back to 12, not 13
     Label2->setText(QString::number(slot + 1));
-    Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
     gs.playerPortrait[slot] = portraitFile(portrait);
     ctx.pictures.load(Image2, gs.playerPortrait[slot]);
-    Image2->setMeaning(QStringLiteral("Portret %1 od %2").arg(portrait + 1).arg(kLastPortrait + 1));
+    retranslate();
 }
 
 void Kreiranje::Command1_Click() {
@@ -198,7 +214,7 @@ void Kreiranje::Check1_Click() {
     // nothing, or the name of a slot made before.
     const int slot = gs.creatingPlayer;
     const QString name = Text1->text();
-    bool taken = name.trimmed().isEmpty() || name == QStringLiteral("Ime");
+    bool taken = name.trimmed().isEmpty() || name == tr("Ime");
     for (int k = 0; k < slot; ++k) taken |= name == gs.playerName[k];
     if (taken) Text1->setText(tr("Racunar %1").arg(slot + 1));
 }

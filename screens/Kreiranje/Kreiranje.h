@@ -49,4 +49,5 @@ public:
 protected:
     // Closing creation gives up the new game: back to the title screen.
     void frameClosed() override;
+    void retranslate() override;
 };

@@ -23,7 +23,6 @@ const QRect kDecorationSlot(388, 24, 188, 160);
 }  // namespace
 
 Nagrade::Nagrade(Context& c) : Screen(c, ScreenId::Nagrade) {
-    setWindowTitle(QStringLiteral("Nagrada!"));
     setFixedSize(600, 400);
     setStyleSheet(QStringLiteral(
         "Nagrade { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
@@ -53,16 +52,31 @@ Nagrade::Nagrade(Context& c) : Screen(c, ScreenId::Nagrade) {
     Label1->setFont(Ui::gameFont(13));
 
     const QFont buttons = Ui::gameFont(15, true);
-    Command1 =
-        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Uzmi"), {140, 336, 150, 44});
-    Command2 =
-        Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Ostavi"), {310, 336, 150, 44});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {140, 336, 150, 44});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {310, 336, 150, 44});
     for (QPushButton* b : {Command1, Command2}) b->setFont(buttons);
     // No default button: an Enter meant for the die's message box must not take the reward.
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Nagrade::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Nagrade::Command2_Click);
+    retranslate();
+}
+
+void Nagrade::retranslate() {
+    setWindowTitle(tr("Nagrada!"));
+    Command1->setText(tr("Uzmi"));
+    Command2->setText(tr("Ostavi"));
+    const int p = gs.currentPlayer;
+    if (p >= 0 && p < GameState::MAX_PLAYERS && !gs.playerPortrait[p].isEmpty())
+        Image1->setMeaning(Ui::portraitOf(gs.playerName[p]));
+    if (reward_ != 0) {
+        const Items::Reward r = Items::reward(reward_);
+        Label1->setText(r.description);
+        // What the window shows, heard with the button that has the focus as it opens.
+        Command1->setAccessibleDescription(r.description);
+        Image3->setMeaning(Items::rewardName(r));
+    }
 }
 
 void Nagrade::Form_Load() {
@@ -73,18 +87,13 @@ void Nagrade::Form_Load() {
         Image1->clear();
     } else {
         ctx.pictures.load(Image1, gs.playerPortrait[p]);
-        Image1->setMeaning(Ui::portraitOf(gs.playerName[p]));
     }
     Ui::fitInto(Image1, kPortraitSlot);
 
     reward_ = ctx.random.roll(Items::REWARD_COUNT);
-    const Items::Reward r = Items::reward(reward_);
-    Label1->setText(r.description);
-    // What the window shows, heard with the button that has the focus as it opens.
-    Command1->setAccessibleDescription(r.description);
-    ctx.pictures.load(Image3, QStringLiteral("\\") + r.picture);
-    Image3->setMeaning(Items::rewardName(r));
+    ctx.pictures.load(Image3, QStringLiteral("\\") + Items::reward(reward_).picture);
     Ui::fitInto(Image3, kRewardSlot);
+    retranslate();
 }
 
 void Nagrade::Command1_Click() {

@@ -29,6 +29,7 @@ public:
 protected:
     // Closing the window leaves the reward, so the turn still passes and the board comes back.
     void frameClosed() override;
+    void retranslate() override;
 
 private:
     void endTurn();

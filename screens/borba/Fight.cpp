@@ -1,5 +1,6 @@
 #include "Fight.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -24,58 +25,62 @@ const std::array<QString, 5> kHurtSounds = {
     QStringLiteral("\\ouch.wav"), QStringLiteral("\\ow1.wav"), QStringLiteral("\\illgetyou.wav"),
     QStringLiteral("\\YOULLREGRETTHAT.wav"), QStringLiteral("\\ow2.wav")};
 
-const std::array<QString, 10> kShieldLines = {
-    QStringLiteral("Hehe,ja sam bio pametan pa kupio stit!"),
-    QStringLiteral("Kuku al si se odbio ko muda od labuda!"),
-    QStringLiteral("NJANJANANANJAAAA!"),
-    QStringLiteral("Di ti bre ochi?"),
-    QStringLiteral("Di ces glavom o zid komsija?"),
-    QStringLiteral("Jace bre to...ne osetih nista..."),
-    QStringLiteral("Pa ako iseces taj stit svaka ti cast."),
-    QStringLiteral("Pazi,ce da polomis oruzje :)"),
-    QStringLiteral("Sta bre pravis tolku buku!? :)"),
-    QStringLiteral("e al s` ti brljiv neki stvor.."),
+const std::array<const char*, 10> kShieldLines = {
+    QT_TRANSLATE_NOOP("borba", "Hehe,ja sam bio pametan pa kupio stit!"),
+    QT_TRANSLATE_NOOP("borba", "Kuku al si se odbio ko muda od labuda!"),
+    QT_TRANSLATE_NOOP("borba", "NJANJANANANJAAAA!"),
+    QT_TRANSLATE_NOOP("borba", "Di ti bre ochi?"),
+    QT_TRANSLATE_NOOP("borba", "Di ces glavom o zid komsija?"),
+    QT_TRANSLATE_NOOP("borba", "Jace bre to...ne osetih nista..."),
+    QT_TRANSLATE_NOOP("borba", "Pa ako iseces taj stit svaka ti cast."),
+    QT_TRANSLATE_NOOP("borba", "Pazi,ce da polomis oruzje :)"),
+    QT_TRANSLATE_NOOP("borba", "Sta bre pravis tolku buku!? :)"),
+    QT_TRANSLATE_NOOP("borba", "e al s` ti brljiv neki stvor.."),
 };
-const std::array<QString, 10> kHitLines = {
-    QStringLiteral("Kuukuuu!!!"),
-    QStringLiteral("Platices mi za ovo!!!!!"),
-    QStringLiteral("Neeee tu..tu sam se operis`o!!!!"),
-    QStringLiteral("Joj...iskasapi me!#^%@#$&*"),
-    QStringLiteral("Plasticna operacija bez anestezije!"),
-    QStringLiteral("Ahh krvarim...dajte `ultra allways`!"),
-    QStringLiteral("Gilipteru jedan!Dofaticu te ja!"),
-    QStringLiteral("Arrghh...ode jos malo mesa..."),
-    QStringLiteral("Odseko si mi kosu!Ubicu te!!!"),
-    QStringLiteral("Kah kah...Ispade mi zub...shit."),
+const std::array<const char*, 10> kHitLines = {
+    QT_TRANSLATE_NOOP("borba", "Kuukuuu!!!"),
+    QT_TRANSLATE_NOOP("borba", "Platices mi za ovo!!!!!"),
+    QT_TRANSLATE_NOOP("borba", "Neeee tu..tu sam se operis`o!!!!"),
+    QT_TRANSLATE_NOOP("borba", "Joj...iskasapi me!#^%@#$&*"),
+    QT_TRANSLATE_NOOP("borba", "Plasticna operacija bez anestezije!"),
+    QT_TRANSLATE_NOOP("borba", "Ahh krvarim...dajte `ultra allways`!"),
+    QT_TRANSLATE_NOOP("borba", "Gilipteru jedan!Dofaticu te ja!"),
+    QT_TRANSLATE_NOOP("borba", "Arrghh...ode jos malo mesa..."),
+    QT_TRANSLATE_NOOP("borba", "Odseko si mi kosu!Ubicu te!!!"),
+    QT_TRANSLATE_NOOP("borba", "Kah kah...Ispade mi zub...shit."),
 };
-const std::array<QString, 10> kMissLines = {
-    QStringLiteral("TI SI LUD!!!! :)"),
-    QStringLiteral("Ej...ja sam u ovom pravcu :)"),
-    QStringLiteral("Pazi,zamalo komshiju da zakachish!"),
-    QStringLiteral("Chuvaj s tim,mozes da se povredis!"),
-    QStringLiteral("Idi bre kutji,chuvaj decu,peri vesh..."),
-    QStringLiteral("Miss me miss me now ya gotta kiss me!"),
-    QStringLiteral("Ne valja ti taj optichar kod koga ides."),
-    QStringLiteral("E,kreces se ko baba u kolicima."),
-    QStringLiteral("Zamalo sebi da odseces ledja..."),
-    QStringLiteral("Vise srece sledeci put :)"),
+const std::array<const char*, 10> kMissLines = {
+    QT_TRANSLATE_NOOP("borba", "TI SI LUD!!!! :)"),
+    QT_TRANSLATE_NOOP("borba", "Ej...ja sam u ovom pravcu :)"),
+    QT_TRANSLATE_NOOP("borba", "Pazi,zamalo komshiju da zakachish!"),
+    QT_TRANSLATE_NOOP("borba", "Chuvaj s tim,mozes da se povredis!"),
+    QT_TRANSLATE_NOOP("borba", "Idi bre kutji,chuvaj decu,peri vesh..."),
+    QT_TRANSLATE_NOOP("borba", "Miss me miss me now ya gotta kiss me!"),
+    QT_TRANSLATE_NOOP("borba", "Ne valja ti taj optichar kod koga ides."),
+    QT_TRANSLATE_NOOP("borba", "E,kreces se ko baba u kolicima."),
+    QT_TRANSLATE_NOOP("borba", "Zamalo sebi da odseces ledja..."),
+    QT_TRANSLATE_NOOP("borba", "Vise srece sledeci put :)"),
 };
-const std::array<QString, 10> kParryLines = {
-    QStringLiteral("Aha...odbrana!"),
-    QStringLiteral("Nema leba bez motike!!!"),
-    QStringLiteral("Di tjesh komsho?!"),
-    QStringLiteral("Heheh...kuda kuda ludi dechache?"),
-    QStringLiteral("E ajmo posle na jedno pivo."),
-    QStringLiteral("Klikni na dugme `povlacenje` sledeci put"),
-    QStringLiteral("Ej,otkopcan ti slic!"),
-    QStringLiteral("Smor smoor smooooor!!!!"),
-    QStringLiteral("Ha...ovo nisi ocekivao garant!"),
-    QStringLiteral("El da da imam vestine a..a?a???"),
+const std::array<const char*, 10> kParryLines = {
+    QT_TRANSLATE_NOOP("borba", "Aha...odbrana!"),
+    QT_TRANSLATE_NOOP("borba", "Nema leba bez motike!!!"),
+    QT_TRANSLATE_NOOP("borba", "Di tjesh komsho?!"),
+    QT_TRANSLATE_NOOP("borba", "Heheh...kuda kuda ludi dechache?"),
+    QT_TRANSLATE_NOOP("borba", "E ajmo posle na jedno pivo."),
+    QT_TRANSLATE_NOOP("borba", "Klikni na dugme `povlacenje` sledeci put"),
+    QT_TRANSLATE_NOOP("borba", "Ej,otkopcan ti slic!"),
+    QT_TRANSLATE_NOOP("borba", "Smor smoor smooooor!!!!"),
+    QT_TRANSLATE_NOOP("borba", "Ha...ovo nisi ocekivao garant!"),
+    QT_TRANSLATE_NOOP("borba", "El da da imam vestine a..a?a???"),
 };
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("borba", text);
+}
 
 // Only this exact answer takes the spoils.
 bool saysYes(const QString& answer) {
-    return answer == QStringLiteral("da");
+    return answer == QStringLiteral("da") || answer == SpoilsYes();
 }
 
 }  // namespace
@@ -87,7 +92,7 @@ BlowOutcome OutcomeOf(const GameState& gs) {
     return BlowOutcome::Parry;
 }
 
-const std::array<QString, 10>& TauntLines(BlowOutcome outcome) {
+const std::array<const char*, 10>& TauntLines(BlowOutcome outcome) {
     switch (outcome) {
         case BlowOutcome::ShieldBlock:
             return kShieldLines;
@@ -99,6 +104,16 @@ const std::array<QString, 10>& TauntLines(BlowOutcome outcome) {
             break;
     }
     return kParryLines;
+}
+
+QString SpoilsYes() {
+    //: The one answer to the spoils' questions that takes them.
+    return translated(QT_TRANSLATE_NOOP("borba", "da"));
+}
+
+QString TauntText(TauntLine line) {
+    if (line.number < 1 || line.number > 10) return {};
+    return translated(TauntLines(line.outcome)[line.number - 1]);
 }
 
 void ResolveBlow(Context& ctx, int striker, int defender, Side side) {
@@ -124,7 +139,8 @@ void ResolveBlow(Context& ctx, int striker, int defender, Side side) {
         gs.shieldRoll = static_cast<int16_t>(ctx.random.roll(6));
 
     if (gs.shieldRoll >= gs.strikeRoll) {
-        ctx.dialogs.message(gs.playerName[defender] + QStringLiteral(" se odbranio shtitom!"));
+        ctx.dialogs.message(translated(QT_TRANSLATE_NOOP("borba", "%1 se odbranio shtitom!"))
+                                .arg(gs.playerName[defender]));
         return;
     }
 
@@ -132,13 +148,16 @@ void ResolveBlow(Context& ctx, int striker, int defender, Side side) {
     gs.blowDamage = static_cast<int16_t>(ctx.random.below(gs.playerWeaponPower[striker] + 1));
 
     if (gs.strikeRoll > gs.guardRoll) {
-        ctx.dialogs.message(gs.playerName[striker] + QStringLiteral(" udara!") +
-                            QString::number(gs.blowDamage) + QStringLiteral(" ostecenja!"));
+        // One pass over the sentence, so a name with "%2" in it stays as typed.
+        ctx.dialogs.message(translated(QT_TRANSLATE_NOOP("borba", "%1 udara!%2 ostecenja!"))
+                                .arg(gs.playerName[striker], QString::number(gs.blowDamage)));
         gs.playerHealth[defender] -= gs.blowDamage;
     } else if (gs.strikeRoll < gs.guardRoll) {
-        ctx.dialogs.message(gs.playerName[striker] + QStringLiteral(" promasuje!"));
+        ctx.dialogs.message(
+            translated(QT_TRANSLATE_NOOP("borba", "%1 promasuje!")).arg(gs.playerName[striker]));
     } else {
-        ctx.dialogs.message(gs.playerName[defender] + QStringLiteral(" parira napad."));
+        ctx.dialogs.message(
+            translated(QT_TRANSLATE_NOOP("borba", "%1 parira napad.")).arg(gs.playerName[defender]));
     }
 }
 
@@ -175,7 +194,8 @@ void Taunt(Context& ctx, borba& screen, int defender) {
     }
     if (!sound.isEmpty()) ctx.sound.play(gs.playerSoundTheme[defender] + sound, Sound::Mode::Async);
 
-    screen.Label8->setText(TauntLines(outcome)[gs.tauntRoll - 1]);
+    screen.tauntLine = {outcome, gs.tauntRoll};
+    screen.Label8->setText(TauntText(screen.tauntLine));
     Accessibility::announce(&screen, screen.Label8->text());
 }
 
@@ -183,19 +203,23 @@ void SettleFight(Context& ctx, borba& screen, int winner, int loser) {
     GameState& gs = ctx.gs;
     ctx.sound.play(gs.playerSoundTheme[winner] + QStringLiteral("\\victory.wav"),
                    Sound::Mode::Async);
-    ctx.dialogs.message(gs.playerName[winner] + QStringLiteral(" je pobedio!!"));
+    ctx.dialogs.message(
+        translated(QT_TRANSLATE_NOOP("borba", "%1 je pobedio!!")).arg(gs.playerName[winner]));
     (loser == gs.currentPlayer ? screen.Label2 : screen.Label4)->setText(QStringLiteral("0"));
-    ctx.dialogs.message(gs.playerName[winner] + QStringLiteral(" dobija ") +
-                        QString::number(gs.playerGold[loser]) + QStringLiteral(" zlatnika."));
+    ctx.dialogs.message(translated(QT_TRANSLATE_NOOP("borba", "%1 dobija %2 zlatnika."))
+                            .arg(gs.playerName[winner], QString::number(gs.playerGold[loser])));
 
-    if (saysYes(ctx.dialogs.input(QStringLiteral("Da li zelite da uzmete i ") +
-                                  gs.playerWeapon[loser] + QStringLiteral("?"))))
+    //: %1 is the loser's weapon or shield.
+    const char* const takeToo = QT_TRANSLATE_NOOP("borba", "Da li zelite da uzmete i %1?");
+    if (saysYes(
+            ctx.dialogs.input(translated(takeToo).arg(Items::weaponName(gs.playerWeapon[loser])))))
         gs.playerWeapon[winner] = gs.playerWeapon[loser];
-    if (saysYes(ctx.dialogs.input(QStringLiteral("Da li zelite da uzmete i protivnikov oklop?"))))
+    if (saysYes(ctx.dialogs.input(
+            translated(QT_TRANSLATE_NOOP("borba", "Da li zelite da uzmete i protivnikov oklop?")))))
         gs.playerArmor[winner] = gs.playerArmor[loser];
     if (!gs.playerShield[loser].isEmpty() &&
-        saysYes(ctx.dialogs.input(QStringLiteral("Da li zelite da uzmete i ") +
-                                  gs.playerShield[loser] + QStringLiteral("?"))))
+        saysYes(
+            ctx.dialogs.input(translated(takeToo).arg(Items::shieldName(gs.playerShield[loser])))))
         gs.playerShield[winner] = gs.playerShield[loser];
 
     gs.playerGold[winner] += gs.playerGold[loser];
@@ -221,7 +245,8 @@ void RetreatFight(Context& ctx, int fighter, bool cowardSound) {
     if (cowardSound)
         ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\american\\coward.wav"),
                        Sound::Mode::Async);
-    ctx.dialogs.message(gs.playerName[fighter] + QStringLiteral(" je pobegao!!!"));
+    ctx.dialogs.message(
+        translated(QT_TRANSLATE_NOOP("borba", "%1 je pobegao!!!")).arg(gs.playerName[fighter]));
 
     const int back = ctx.random.roll(6);
     gs.playerSquare[fighter] -= back;

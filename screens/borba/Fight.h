@@ -16,8 +16,20 @@ enum class Side { Left, Right };
 enum class BlowOutcome { ShieldBlock, Hit, Miss, Parry };
 BlowOutcome OutcomeOf(const GameState& gs);
 
-// The defender's ten lines for an outcome, line n at index n - 1.
-const std::array<QString, 10>& TauntLines(BlowOutcome outcome);
+// The defender's ten lines for an outcome as written (the translators' source texts), line n at
+// index n - 1.
+const std::array<const char*, 10>& TauntLines(BlowOutcome outcome);
+// One line of those tables; number 0 is no line.
+struct TauntLine {
+    BlowOutcome outcome = BlowOutcome::Parry;
+    int number = 0;
+};
+// The line in the language chosen; "" for no line.
+QString TauntText(TauntLine line);
+
+// The answer to the spoils' questions that takes them, in the language chosen; the original's "da"
+// takes them in every language.
+QString SpoilsYes();
 
 // One blow: attack sound, the three dice, then block, hit, miss or parry, each told.
 void ResolveBlow(Context& ctx, int striker, int defender, Side side);

@@ -37,7 +37,6 @@ Doll dollAt(int bodyLeft) {
 }  // namespace
 
 borba::borba(Context& c) : Screen(c, ScreenId::borba) {
-    setWindowTitle(QStringLiteral("Borba"));
     setFixedSize(kWidth, kHeight);
     setStyleSheet(
         QStringLiteral("borba { background: #2a1a10; }") + Ui::buttonStyle() +
@@ -57,16 +56,13 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
     const QFont nameFont = Ui::gameFont(16, true);
     const QFont healthFont = Ui::gameFont(12, true);
     Label5 = new ElidedLabel(QStringLiteral("Label5"), Frame1, {16, 4, 330, 30});
-    Label1 =
-        Ui::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Zdravlje"), {16, 34, 84, 24});
+    Label1 = Ui::label(Frame1, QStringLiteral("Label1"), QString(), {16, 34, 84, 24});
     Label2 = Ui::label(Frame1, QStringLiteral("Label2"), QStringLiteral("0"), {100, 34, 60, 24});
     Label6 = new ElidedLabel(QStringLiteral("Label6"), Frame1, {kWidth - 346, 4, 330, 30});
-    Label3 = Ui::label(Frame1, QStringLiteral("Label3"), QStringLiteral("Zdravlje"),
-                       {kWidth - 160, 34, 84, 24});
+    Label3 = Ui::label(Frame1, QStringLiteral("Label3"), QString(), {kWidth - 160, 34, 84, 24});
     Label4 =
         Ui::label(Frame1, QStringLiteral("Label4"), QStringLiteral("0"), {kWidth - 76, 34, 60, 24});
-    Label7 = Ui::label(Frame1, QStringLiteral("Label7"), QStringLiteral("Protiv"),
-                       {kWidth / 2 - 100, 8, 200, 48});
+    Label7 = Ui::label(Frame1, QStringLiteral("Label7"), QString(), {kWidth / 2 - 100, 8, 200, 48});
     for (QLabel* l : {Label5, Label6}) l->setFont(nameFont);
     for (QLabel* l : {Label1, Label2, Label3, Label4}) l->setFont(healthFont);
     Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -102,14 +98,10 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
 
     const QFont strikeFont = Ui::gameFont(16, true);
     const QFont retreatFont = Ui::gameFont(11, true);
-    Command1 =
-        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Udri"), {332, 420, 112, 52});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QStringLiteral("Povlacenje"),
-                          {332, 480, 112, 40});
-    Command3 =
-        Ui::button(this, QStringLiteral("Command3"), QStringLiteral("Udri"), {456, 420, 112, 52});
-    Command4 = Ui::button(this, QStringLiteral("Command4"), QStringLiteral("Povlacenje"),
-                          {456, 480, 112, 40});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {332, 420, 112, 52});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {332, 480, 112, 40});
+    Command3 = Ui::button(this, QStringLiteral("Command3"), QString(), {456, 420, 112, 52});
+    Command4 = Ui::button(this, QStringLiteral("Command4"), QString(), {456, 480, 112, 40});
     for (QPushButton* b : {Command1, Command3}) b->setFont(strikeFont);
     for (QPushButton* b : {Command2, Command4}) b->setFont(retreatFont);
 
@@ -120,6 +112,41 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
 
     Timer1.setInterval(0);
     connect(&Timer1, &QTimer::timeout, this, &borba::Timer1_Timer);
+    retranslate();
+}
+
+void borba::retranslate() {
+    setWindowTitle(tr("Borba"));
+    Label1->setText(tr("Zdravlje"));
+    Label3->setText(tr("Zdravlje"));
+    Label7->setText(tr("Protiv"));
+    Command1->setText(tr("Udri"));
+    Command2->setText(tr("Povlacenje"));
+    Command3->setText(tr("Udri"));
+    Command4->setText(tr("Povlacenje"));
+    if (!Label8->text().isEmpty()) Label8->setText(TauntText(tauntLine));
+    const int left = gs.currentPlayer;
+    const int right = gs.opponentIndex;
+    const auto inGame = [](int k) { return k >= 0 && k < GameState::MAX_PLAYERS; };
+    if (!inGame(left) || !inGame(right)) return;
+    // Armour and weapon keep what they show when the fighter has none: so does their meaning.
+    if (Items::isArmorCode(gs.playerArmor[left]))
+        Image1->setMeaning(Items::armorName(gs.playerArmor[left]));
+    if (Items::isArmorCode(gs.playerArmor[right]))
+        Image2->setMeaning(Items::armorName(gs.playerArmor[right]));
+    Image3->setMeaning(Ui::portraitOf(gs.playerName[left]));
+    Image4->setMeaning(Ui::portraitOf(gs.playerName[right]));
+    if (!gs.playerWeapon[left].isEmpty())
+        Image5->setMeaning(Items::weaponName(gs.playerWeapon[left]));
+    if (!gs.playerWeapon[right].isEmpty())
+        Image6->setMeaning(Items::weaponName(gs.playerWeapon[right]));
+    Image7->setMeaning(Items::shieldName(gs.playerShield[left]));
+    Image8->setMeaning(Items::shieldName(gs.playerShield[right]));
+    // Both sides' buttons read alike; each says whose it is.
+    Command1->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[left]));
+    Command2->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[left]));
+    Command3->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[right]));
+    Command4->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[right]));
 }
 
 void borba::Open(Context& ctx) {
@@ -136,11 +163,12 @@ void borba::Open(Context& ctx) {
     // The mover strikes first: a keyboard player only has to press Space.
     fight->Command1->setFocus();
     const GameState& gs = ctx.gs;
+    // One pass over the sentence, so a name with "%2" in it stays as typed.
     Accessibility::announce(fight, tr("%1, zdravlje %2, protiv %3, zdravlje %4.")
-                                       .arg(gs.playerName[gs.currentPlayer])
-                                       .arg(gs.playerHealth[gs.currentPlayer])
-                                       .arg(gs.playerName[gs.opponentIndex])
-                                       .arg(gs.playerHealth[gs.opponentIndex]));
+                                       .arg(gs.playerName[gs.currentPlayer],
+                                            QString::number(gs.playerHealth[gs.currentPlayer]),
+                                            gs.playerName[gs.opponentIndex],
+                                            QString::number(gs.playerHealth[gs.opponentIndex])));
     ctx.screens.unload(ScreenId::Form1);
 }
 
@@ -169,44 +197,28 @@ void borba::Form_Load() {
         if (Items::isWeapon(gs.playerWeapon[p]))
             gs.playerWeaponPower[p] = Items::weaponPower(gs.playerWeapon[p]);
     }
-    if (Items::isArmorCode(gs.playerArmor[rightFighter])) {
+    if (Items::isArmorCode(gs.playerArmor[rightFighter]))
         ctx.pictures.load(Image2, Items::armorPicture(gs.playerArmor[rightFighter]));
-        Image2->setMeaning(Items::armorName(gs.playerArmor[rightFighter]));
-    }
-    if (Items::isArmorCode(gs.playerArmor[leftFighter])) {
+    if (Items::isArmorCode(gs.playerArmor[leftFighter]))
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[leftFighter]));
-        Image1->setMeaning(Items::armorName(gs.playerArmor[leftFighter]));
-    }
     ctx.pictures.load(Image3, gs.playerPortrait[leftFighter]);
-    Image3->setMeaning(Ui::portraitOf(gs.playerName[leftFighter]));
     ctx.pictures.load(Image4, gs.playerPortrait[rightFighter]);
-    Image4->setMeaning(Ui::portraitOf(gs.playerName[rightFighter]));
     // Without a weapon the element keeps whatever it shows.
-    if (!gs.playerWeapon[leftFighter].isEmpty()) {
+    if (!gs.playerWeapon[leftFighter].isEmpty())
         ctx.pictures.load(Image5, gs.playerWeapon[leftFighter] + QStringLiteral(".gif"));
-        Image5->setMeaning(gs.playerWeapon[leftFighter]);
-    }
-    if (!gs.playerWeapon[rightFighter].isEmpty()) {
+    if (!gs.playerWeapon[rightFighter].isEmpty())
         ctx.pictures.load(Image6, gs.playerWeapon[rightFighter] + QStringLiteral(".gif"));
-        Image6->setMeaning(gs.playerWeapon[rightFighter]);
-    }
     const auto shieldPicture = [](const QString& shield) {
         const QString file = Items::shieldPicture(shield);
         return file.isEmpty() ? QStringLiteral("providno.gif") : file;
     };
     ctx.pictures.load(Image7, shieldPicture(gs.playerShield[leftFighter]));
     ctx.pictures.load(Image8, shieldPicture(gs.playerShield[rightFighter]));
-    Image7->setMeaning(gs.playerShield[leftFighter]);
-    Image8->setMeaning(gs.playerShield[rightFighter]);
+    retranslate();
     Label5->setText(gs.playerName[leftFighter]);
     Label6->setText(gs.playerName[rightFighter]);
     Label2->setText(QString::number(gs.playerHealth[leftFighter]));
     Label4->setText(QString::number(gs.playerHealth[rightFighter]));
-    // Both sides' buttons read alike; each says whose it is.
-    Command1->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[leftFighter]));
-    Command2->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[leftFighter]));
-    Command3->setAccessibleDescription(tr("%1 udara").arg(gs.playerName[rightFighter]));
-    Command4->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[rightFighter]));
 }
 
 void borba::Command1_Click() {
@@ -240,7 +252,8 @@ void borba::Command3_Click() {
 void borba::announceHealth(int defender, int before) {
     if (gs.playerHealth[defender] == before) return;
     Accessibility::announce(
-        this, tr("%1: zdravlje %2.").arg(gs.playerName[defender]).arg(gs.playerHealth[defender]));
+        this, tr("%1: zdravlje %2.")
+                  .arg(gs.playerName[defender], QString::number(gs.playerHealth[defender])));
 }
 
 void borba::Command2_Click() {

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "Fight.h"
 #include "platform/Screen.h"
 
 class QFrame;
@@ -54,6 +55,8 @@ public:
     QPushButton* Command4;
     // No interval until the first blow sets one; it never ticks before.
     QTimer Timer1;
+    // The taunt in the bubble, kept so a change of language can say it again.
+    TauntLine tauntLine;
 
 private:
     // A blow that hurt is heard: "Bora: zdravlje 7."
@@ -62,4 +65,5 @@ private:
 protected:
     // Closing the window is a retreat of the fighter whose turn it is, so no fight is left open.
     void frameClosed() override;
+    void retranslate() override;
 };

@@ -11,7 +11,8 @@
 #include "state/Items.h"
 
 namespace {
-const char* const kAboutText =
+const char* const kAboutText = QT_TRANSLATE_NOOP(
+    "credits",
     "KAVGALIJA! je igra na tabli za dva do cetiri igraca za jednim racunarom. Svako redom "
     "baca kocku i obilazi krug od trideset polja: na kovcegu ceka nagrada, na opasnom polju "
     "nesreca, a gde se dva junaka sretnu, tu pocinje kavga. U borbi odlucuju kocka, stit, "
@@ -24,14 +25,13 @@ const char* const kAboutText =
     "Glasovi: Festival (SLT, KAL, Machac), publika: espeak-ng, zvuci: SoX. Hvala svima koji "
     "dele svoj rad "
     "slobodno! Igrajte posteno, a kad izgubite, ne ljutite se: uvek mozete da kazete da vas "
-    "je izdao stit.";
+    "je izdao stit.");
 
 // Which body each head stands on (head element -> body element).
 constexpr int kBodyOf[13] = {0, 2, 1, 7, 11, 9, 4, 5, 10, 12, 6, 8, 3};
 }  // namespace
 
 credits::credits(Context& c) : Screen(c, ScreenId::credits) {
-    setWindowTitle(QStringLiteral("O igri i autoru"));
     setFixedSize(Ui::twipsToPixels(11730), Ui::twipsToPixels(8970));
     setStyleSheet(
         QStringLiteral("credits { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
@@ -79,14 +79,12 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     Image4 = Ui::picture(this, QStringLiteral("Image4"), {76, between - 56, 112, 112});
     ctx.pictures.load(Image4, QStringLiteral("ui/about-2.png"));
 
-    Label1 = Ui::label(this, QStringLiteral("Label1"), QString::fromUtf8(kAboutText),
+    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(),
                        Ui::twips(4680, kTextStart, 2775, 9135));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Label1->setFont(Ui::gameFont(11));
-    // Tall enough for the whole text in the game's lettering, so the last lines are not cut off.
-    Label1->resize(Label1->width(),
-                   std::max(Label1->height(), Label1->heightForWidth(Label1->width())));
+    retranslate();
     Label1->setStyleSheet(QStringLiteral("color: #f6e7c1;"));
 
     // Escape closes the window as its frame does.
@@ -96,6 +94,14 @@ credits::credits(Context& c) : Screen(c, ScreenId::credits) {
     Timer1.setInterval(ctx.aboutStepMs);
     connect(&Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);
     Timer1.start();
+}
+
+void credits::retranslate() {
+    setWindowTitle(tr("O igri i autoru"));
+    Label1->setText(tr(kAboutText));
+    // Tall enough for the whole text in the game's lettering, so the last lines are not cut off.
+    Label1->resize(Label1->width(), std::max(Ui::twipsToPixels(9135),
+                                             Label1->heightForWidth(Label1->width())));
 }
 
 void credits::setLabel1Top(int twips) {

@@ -31,6 +31,9 @@ public:
     static constexpr int kTextStep = 60;
     static constexpr int kTextTurn = 100;
 
+protected:
+    void retranslate() override;
+
 private:
     int label1Top_ = kTextStart;
 };

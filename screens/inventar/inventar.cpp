@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/Accessibility.h"
 #include "platform/ElidedLabel.h"
@@ -13,7 +14,6 @@
 #include "state/Items.h"
 
 inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
-    setWindowTitle(QStringLiteral("Inventar"));
     setFixedSize(540, 536);
     setStyleSheet(
         QStringLiteral(
@@ -39,12 +39,9 @@ inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
     const QFont small = Ui::gameFont(11, true);
     const QFont value = Ui::gameFont(11);
     const int rows[3] = {6360, 6720, 7080};
-    Label2 = Ui::label(this, QStringLiteral("Label2"), QStringLiteral("Oruzje:"),
-                       Ui::twips(120, rows[0], 840, 330));
-    Label3 = Ui::label(this, QStringLiteral("Label3"), QStringLiteral("Oklop"),
-                       Ui::twips(120, rows[1], 840, 330));
-    Label4 = Ui::label(this, QStringLiteral("Label4"), QStringLiteral("Stit:"),
-                       Ui::twips(120, rows[2], 840, 330));
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), Ui::twips(120, rows[0], 840, 330));
+    Label3 = Ui::label(this, QStringLiteral("Label3"), QString(), Ui::twips(120, rows[1], 840, 330));
+    Label4 = Ui::label(this, QStringLiteral("Label4"), QString(), Ui::twips(120, rows[2], 840, 330));
     Label5 = new ElidedLabel(QStringLiteral("Label5"), this, Ui::twips(960, rows[0], 2550, 330));
     Label6 = new ElidedLabel(QStringLiteral("Label6"), this, Ui::twips(960, rows[1], 2550, 330));
     Label7 = new ElidedLabel(QStringLiteral("Label7"), this, Ui::twips(960, rows[2], 2550, 330));
@@ -56,47 +53,68 @@ inventar::inventar(Context& c) : Screen(c, ScreenId::inventar) {
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setFont(Ui::gameFont(24, true));
     Label8->setStyleSheet(QStringLiteral("color: #8a5a00;"));
-    // The figure is read as it stands; what it counts is said beside it.
-    Label8->setAccessibleDescription(QStringLiteral("Zlatnici"));
 
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"),
-                          Ui::twips(3600, 6840, 1335, 975));
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QString(), Ui::twips(3600, 6840, 1335, 975));
     Command1->setFont(Ui::gameFont(14, true));
     Command1->setDefault(true);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &inventar::Command1_Click);
+    retranslate();
+}
+
+void inventar::retranslate() {
+    setWindowTitle(tr("Inventar"));
+    Label2->setText(tr("Oruzje:"));
+    Label3->setText(tr("Oklop"));
+    Label4->setText(tr("Stit:"));
+    // The figure is read as it stands; what it counts is said beside it.
+    Label8->setAccessibleDescription(tr("Zlatnici"));
+    Command1->setText(tr("OK"));
+    // The names follow the widest caption, which may be longer than the original's.
+    int captions = Ui::twipsToPixels(840);
+    for (QLabel* l : {Label2, Label3, Label4})
+        captions = std::max(captions, l->fontMetrics().horizontalAdvance(l->text()) + 6);
+    for (QLabel* l : {Label5, Label6, Label7})
+        l->setGeometry(Label2->x() + captions, l->y(),
+                       Ui::twipsToPixels(960 + 2550) - Label2->x() - captions, l->height());
+    for (QLabel* l : {Label2, Label3, Label4}) l->resize(captions, l->height());
+    describe();
+}
+
+void inventar::describe() {
+    const int p = gs.currentPlayer;
+    if (p < 0 || p >= GameState::MAX_PLAYERS) return;
+    Label5->setText(Items::weaponName(gs.playerWeapon[p]));
+    Label6->setText(Items::armorName(gs.playerArmor[p]));
+    Label7->setText(Items::shieldName(gs.playerShield[p]));
+    Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
+    Image5->setMeaning(Items::weaponName(gs.playerWeapon[p]));
+    Image7->setMeaning(Items::shieldName(gs.playerShield[p]));
+    Image3->setMeaning(Ui::portraitOf(gs.playerName[p]));
+
+    // The whole pack in one sentence, heard as the window opens on its button.
+    const auto orNone = [](const QString& item) { return item.isEmpty() ? tr("nema") : item; };
+    Command1->setAccessibleDescription(
+        tr("%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.")
+            .arg(gs.playerName[p], QString::number(gs.playerGold[p]),
+                 orNone(Items::weaponName(gs.playerWeapon[p])),
+                 orNone(Items::armorName(gs.playerArmor[p])),
+                 orNone(Items::shieldName(gs.playerShield[p]))));
 }
 
 void inventar::Form_Load() {
     const int p = gs.currentPlayer;
     Label1->setText(gs.playerName[p]);
     Label8->setText(QString::number(gs.playerGold[p]));
-    if (Items::isArmorCode(gs.playerArmor[p])) {
+    if (Items::isArmorCode(gs.playerArmor[p]))
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
-        Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
-    }
-    if (!gs.playerWeapon[p].isEmpty()) {
+    if (!gs.playerWeapon[p].isEmpty())
         ctx.pictures.load(Image5, Items::weaponPicture(gs.playerWeapon[p]));
-        Image5->setMeaning(gs.playerWeapon[p]);
-    }
-    if (Items::isShield(gs.playerShield[p])) {
+    if (Items::isShield(gs.playerShield[p]))
         ctx.pictures.load(Image7, Items::shieldPicture(gs.playerShield[p]));
-        Image7->setMeaning(gs.playerShield[p]);
-    }
-    Label6->setText(Items::armorName(gs.playerArmor[p]));
     ctx.pictures.load(Image3, gs.playerPortrait[p]);
-    Image3->setMeaning(Ui::portraitOf(gs.playerName[p]));
-    Label5->setText(gs.playerWeapon[p]);
-    Label7->setText(gs.playerShield[p]);
-
-    // The whole pack in one sentence, heard as the window opens on its button.
-    const auto orNone = [](const QString& item) { return item.isEmpty() ? tr("nema") : item; };
-    Command1->setAccessibleDescription(
-        tr("%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.")
-            .arg(gs.playerName[p])
-            .arg(gs.playerGold[p])
-            .arg(orNone(gs.playerWeapon[p]), orNone(Items::armorName(gs.playerArmor[p])),
-                 orNone(gs.playerShield[p])));
+    describe();
 }
 
 void inventar::Command1_Click() {

@@ -32,4 +32,9 @@ public:
 
 protected:
     void frameClosed() override;
+    void retranslate() override;
+
+private:
+    // The names of the player's gear and what its pictures show.
+    void describe();
 };

@@ -21,7 +21,6 @@ const QRect kMishapSlot(196, 24, 380, 160);
 }  // namespace
 
 opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
-    setWindowTitle(QStringLiteral("OPASNOST!"));
     setFixedSize(600, 400);
     setStyleSheet(
         QStringLiteral(
@@ -57,12 +56,39 @@ opasnost::opasnost(Context& c) : Screen(c, ScreenId::opasnost) {
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(Ui::gameFont(14, true));
 
-    Command1 =
-        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), {225, 336, 150, 44});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {225, 336, 150, 44});
     Command1->setFont(Ui::gameFont(15, true));
     // No default button: an Enter meant for the die's message box must not hide the news.
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &opasnost::Command1_Click);
+    retranslate();
+}
+
+void opasnost::retranslate() {
+    setWindowTitle(tr("OPASNOST!"));
+    Command1->setText(tr("OK"));
+    const int p = gs.currentPlayer;
+    if (p >= 0 && p < GameState::MAX_PLAYERS && !gs.playerPortrait[p].isEmpty())
+        Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
+    switch (mishap_) {
+        case 1:
+            Label1->setText(tr("Zbog neopreznog rukovanja polomilo vam se oruzje."));
+            break;
+        case 2:
+            Label1->setText(tr("Oklop vam se raspao na komade...kvalitet,nema sta."));
+            break;
+        case 3:
+            Label1->setText(tr("Pojurio vas pas,pa ste pobegli 3 koraka unazad!"));
+            break;
+        case 4:
+            Label1->setText(tr("Neko vam je ukrao %1 zlatnika.").arg(stolen_));
+            break;
+        case 5:
+            Label1->setText(tr("Uhvatila vas je inkvizicija! Propustate sledeci potez."));
+            break;
+    }
+    // What struck, heard with the button that has the focus as the window opens.
+    if (mishap_ != 0) Command1->setAccessibleDescription(Label1->text());
 }
 
 std::array<PictureBox*, 5> opasnost::mishapPictures() const {
@@ -78,45 +104,36 @@ void opasnost::Form_Load() {
         Image2->clear();
     } else {
         ctx.pictures.load(Image2, gs.playerPortrait[p]);
-        Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
     }
     Ui::fitInto(Image2, kPortraitSlot);
 
-    const int mishap = ctx.random.roll(5);
+    mishap_ = ctx.random.roll(5);
     // Drawn on every visit, so the dice stay in step whatever the mishap is.
-    const int stolen = ctx.random.below(gs.playerGold[p]);
-    switch (mishap) {
+    stolen_ = ctx.random.below(gs.playerGold[p]);
+    switch (mishap_) {
         case 1:
             gs.playerWeapon[p].clear();
-            Label1->setText(QStringLiteral("Zbog neopreznog rukovanja polomilo vam se oruzje."));
             break;
         case 2:
             gs.playerArmor[p] = 0;
-            Label1->setText(QStringLiteral("Oklop vam se raspao na komade...kvalitet,nema sta."));
             break;
         case 3:
             // Back three squares around the ring; the square reached is not resolved.
             gs.playerSquare[p] =
                 ((gs.playerSquare[p] - 3) % GameState::BOARD_SQUARES + GameState::BOARD_SQUARES) %
                 GameState::BOARD_SQUARES;
-            Label1->setText(QStringLiteral("Pojurio vas pas,pa ste pobegli 3 koraka unazad!"));
             break;
         case 4:
-            gs.playerGold[p] -= stolen;
+            gs.playerGold[p] -= stolen_;
             Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
-            Label1->setText(QStringLiteral("Neko vam je ukrao ") + QString::number(stolen) +
-                            QStringLiteral(" zlatnika."));
             break;
         default:
             // Set, not added: a second inquisition before the lost turn still costs one turn.
             gs.playerSkipTurns[p] = 1;
-            Label1->setText(
-                QStringLiteral("Uhvatila vas je inkvizicija! Propustate sledeci potez."));
             break;
     }
-    mishapPictures()[mishap - 1]->show();
-    // What struck, heard with the button that has the focus as the window opens.
-    Command1->setAccessibleDescription(Label1->text());
+    mishapPictures()[mishap_ - 1]->show();
+    retranslate();
 }
 
 void opasnost::Command1_Click() {

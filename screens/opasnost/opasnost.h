@@ -29,10 +29,13 @@ public:
 protected:
     // Closing the window counts as OK: the mishap has struck already and the turn passes.
     void frameClosed() override;
+    void retranslate() override;
 
 private:
     // The mishap pictures in mishap order 1..5.
     std::array<PictureBox*, 5> mishapPictures() const;
 
+    int mishap_ = 0;  // 1..5 once struck
+    int stolen_ = 0;  // what the thief took
     bool turnEnded_ = false;
 };

@@ -13,7 +13,6 @@
 #include "state/Items.h"
 
 pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
-    setWindowTitle(QStringLiteral("Jeeeee!"));
     setFixedSize(560, 640);
     setStyleSheet(
         QStringLiteral(
@@ -25,8 +24,7 @@ pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
     Label1 = new ElidedLabel(QStringLiteral("Label1"), this, {16, 14, 528, 50});
     Label1->setFont(Ui::gameFont(26, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = Ui::label(this, QStringLiteral("Label2"), QStringLiteral("JE POBEDNIK!"),
-                       {16, 64, 528, 36});
+    Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {16, 64, 528, 36});
     Label2->setFont(Ui::gameFont(18, true));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setStyleSheet(QStringLiteral("color: #f6e7c1;"));
@@ -40,29 +38,40 @@ pobeda::pobeda(Context& c) : Screen(c, ScreenId::pobeda) {
     Image7 = Ui::picture(this, QStringLiteral("Image7"), {318, 220, 76, 104});
     ctx.pictures.load(Image7, QStringLiteral("\\crvenistit.gif"));
 
-    Command1 =
-        Ui::button(this, QStringLiteral("Command1"), QStringLiteral("Izadji"), {205, 576, 150, 46});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {205, 576, 150, 46});
     Command1->setFont(Ui::gameFont(15, true));
     Command1->setDefault(true);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &pobeda::Command1_Click);
+    retranslate();
+}
+
+void pobeda::retranslate() {
+    setWindowTitle(tr("Jeeeee!"));
+    Label2->setText(tr("JE POBEDNIK!"));
+    Command1->setText(tr("Izadji"));
+    describe();
+}
+
+void pobeda::describe() {
+    const int p = gs.currentPlayer;
+    if (p < 0 || p >= GameState::MAX_PLAYERS) return;
+    Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
+    Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
+    Image5->setMeaning(Items::weaponName(gs.playerWeapon[p]));
+    // The winner, heard with the only button as the window opens.
+    Command1->setAccessibleDescription(tr("%1 je pobednik!").arg(gs.playerName[p]));
 }
 
 void pobeda::Form_Load() {
     const int p = gs.currentPlayer;
     Label1->setText(gs.playerName[p]);
-    // The winner, heard with the only button as the window opens.
-    Command1->setAccessibleDescription(tr("%1 je pobednik!").arg(gs.playerName[p]));
-    if (Items::isArmorCode(gs.playerArmor[p])) {
+    if (Items::isArmorCode(gs.playerArmor[p]))
         ctx.pictures.load(Image1, Items::armorPicture(gs.playerArmor[p]));
-        Image1->setMeaning(Items::armorName(gs.playerArmor[p]));
-    }
     ctx.pictures.load(Image2, gs.playerPortrait[p]);
-    Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
-    if (!gs.playerWeapon[p].isEmpty()) {
+    if (!gs.playerWeapon[p].isEmpty())
         ctx.pictures.load(Image5, Items::weaponPicture(gs.playerWeapon[p]));
-        Image5->setMeaning(gs.playerWeapon[p]);
-    }
+    describe();
     ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\masa.wav"), Sound::Mode::Sync);
     ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\royal.wav"), Sound::Mode::Async);
     ctx.screens.unload(ScreenId::Form1);

@@ -27,4 +27,9 @@ public:
 protected:
     // Closing the window leaves the same way as "Izadji".
     void frameClosed() override;
+    void retranslate() override;
+
+private:
+    // What the winner's pictures show.
+    void describe();
 };

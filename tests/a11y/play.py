@@ -117,7 +117,8 @@ def tab_to(name):
 
 hear(r"^Screen reader on", 180)  # Orca is slow to start on a busy machine
 started = time.monotonic()
-game = subprocess.Popen([GAME, "--seed", SEED], env=dict(os.environ, SDL_AUDIODRIVER="dummy"))
+game = subprocess.Popen([GAME, "--seed", SEED, "--lang", "sr"],
+                        env=dict(os.environ, SDL_AUDIODRIVER="dummy"))
 try:
     hear(r"^KAVGALIJA! frame", 60)
     hear(r"^START push button")

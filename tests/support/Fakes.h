@@ -52,14 +52,15 @@ public:
     std::function<void(const QString&)> onMessage;
 };
 
-// Records every sound asked for, with its mode.
+// Records every sound that reaches the speakers, with its mode and volume.
 class FakeSound : public Sound {
 public:
     struct Played {
         QString path;
         Mode mode;
+        int volume;
     };
-    void play(const QString& path, Mode mode) override { played.append({path, mode}); }
+    void output(const QString& path, Mode mode) override { played.append({path, mode, volume()}); }
     QStringList paths() const {
         QStringList list;
         for (const Played& p : played) list.append(p.path);

@@ -8,6 +8,7 @@
 #include "platform/Context.h"
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
+#include "platform/SoundKey.h"
 #include "screens/ComputerSeats.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
@@ -42,6 +43,7 @@ struct TestGame {
     // The boxes as the screens meet them: a computer's turn answers and closes its own.
     ComputerDialogs boxes{dialogs, gs, screens};
     FakeSound sound;
+    SoundKey soundKey{sound};
     FakeRandom random;
     FakeApp app;
     Context ctx;

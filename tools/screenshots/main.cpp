@@ -1,6 +1,6 @@
 // Plays a scripted game through every window of KAVGALIJA! on the display it is given and saves
 // a picture of each window, for the README.
-//   screenshots <out dir> [<suffix> [<window> ...]]
+//   screenshots [--lang LANG] <out dir> [<suffix> [<window> ...]]
 // The message and input boxes are answered without showing them, the dice come from a fixed
 // seed, and nothing is heard.
 #include <QApplication>
@@ -19,6 +19,7 @@
 #include "platform/AppDir.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
 #include "platform/Screens.h"
@@ -48,7 +49,8 @@ public:
 
 class SilentSound : public Sound {
 public:
-    void play(const QString&, Mode) override {}
+protected:
+    void output(const QString&, Mode) override {}
 };
 
 class NoQuit : public App {
@@ -250,9 +252,13 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KAVGALIJA!"));
     QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() >= 2 && args[0] == QLatin1String("--lang")) {
+        if (!Language::set(args[1])) args.clear();
+        args = args.mid(2);
+    }
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: screenshots <out dir> [<suffix> [<window> ...]]\n");
+        std::fprintf(stderr, "usage: screenshots [--lang LANG] <out dir> [<suffix> [<window> ...]]\n");
         return 2;
     }
     QDir().mkpath(args[0]);

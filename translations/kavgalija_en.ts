@@ -1,0 +1,780 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="sr_Latn">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 ima %2 od %3 zlatnika.</source>
+        <translation>%1 has %2 of %3 gold coins.</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerDialogs</name>
+    <message>
+        <source>ne</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>KAVGALIJA!</source>
+        <translation>KAVGALIJA!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kocka pokazuje %1</source>
+        <translation>The die shows %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Form1</source>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Na potezu:</source>
+        <translation>Now playing:</translation>
+    </message>
+    <message>
+        <source>Baci kocku</source>
+        <translation>Roll the die</translation>
+    </message>
+    <message>
+        <source>Baci kocku (R)</source>
+        <translation>Roll the die (R)</translation>
+    </message>
+    <message>
+        <source>Opcije</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Inventar</source>
+        <translation>Inventory</translation>
+    </message>
+    <message>
+        <source>polje</source>
+        <translation>plain</translation>
+    </message>
+    <message>
+        <source>kovceg</source>
+        <translation>chest</translation>
+    </message>
+    <message>
+        <source>zlatnik</source>
+        <translation>coin</translation>
+    </message>
+    <message>
+        <source>opasnost</source>
+        <translation>danger</translation>
+    </message>
+    <message>
+        <source>Polje %1: %2</source>
+        <translation>Square %1: %2</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>Now playing: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu je %1,ali njega trenutno muchi inkvizicija...</source>
+        <translation>It&apos;s %1&apos;s turn, but the Inquisition is still busy tormenting them...</translation>
+    </message>
+    <message>
+        <source>Nasli ste jedan zlatnik!</source>
+        <translation>You found a gold coin!</translation>
+    </message>
+    <message>
+        <source>Tabla</source>
+        <translation>Board</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>KAVGALIJA!</source>
+        <translation>KAVGALIJA!</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>OPCIJE</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>AUTOR</source>
+        <translation>ABOUT</translation>
+    </message>
+    <message>
+        <source>KRAJ</source>
+        <translation>QUIT</translation>
+    </message>
+    <message>
+        <source>Napravio studio KAVGALIJA! za duge zimske veceri.</source>
+        <translation>Made by studio KAVGALIJA! for long winter evenings.</translation>
+    </message>
+</context>
+<context>
+    <name>Items</name>
+    <message>
+        <source>Odelo</source>
+        <translation>Plain clothes</translation>
+    </message>
+    <message>
+        <source>Mantija</source>
+        <translation>Robe</translation>
+    </message>
+    <message>
+        <source>Kozni oklop</source>
+        <translation>Leather armour</translation>
+    </message>
+    <message>
+        <source>Lancani oklop</source>
+        <translation>Chain mail</translation>
+    </message>
+    <message>
+        <source>Plochanik</source>
+        <translation>Plate armour</translation>
+    </message>
+    <message>
+        <source>dagger</source>
+        <translation>dagger</translation>
+    </message>
+    <message>
+        <source>sword</source>
+        <translation>sword</translation>
+    </message>
+    <message>
+        <source>axe</source>
+        <translation>axe</translation>
+    </message>
+    <message>
+        <source>spear</source>
+        <translation>spear</translation>
+    </message>
+    <message>
+        <source>plavi stit</source>
+        <translation>blue shield</translation>
+    </message>
+    <message>
+        <source>crveni stit</source>
+        <translation>red shield</translation>
+    </message>
+    <message>
+        <source>Bodez je oruzje lopova.Lako se moze sakriti za pojas,ali je beskorisno protiv jacih oklopa.</source>
+        <translation>The dagger is a thief&apos;s weapon. Easy to tuck into your belt, but useless against heavier armour.</translation>
+    </message>
+    <message>
+        <source>Mac je klasicno oruzje ratnika.Precizan i ostar dobar je za sve situacije u borbi.</source>
+        <translation>The sword is the warrior&apos;s classic weapon. Precise and sharp, it&apos;s good for every situation in a fight.</translation>
+    </message>
+    <message>
+        <source>Sekira je oruzje varvara.Ovo nemilosrdno oruzje probija i najjace oklope.</source>
+        <translation>The axe is the barbarian&apos;s weapon. This merciless weapon cuts through even the strongest armour.</translation>
+    </message>
+    <message>
+        <source>Ovo koplje su koristile falange hoplita u staroj grckoj.Posebno je ojacano za borbu sa jakim protivnicima.</source>
+        <translation>The hoplite phalanxes of ancient Greece fought with this spear. It is specially reinforced for strong opponents.</translation>
+    </message>
+    <message>
+        <source>Nije sve u zlatu neki kazu...mada vecina toga jeste.Nasli ste blago!</source>
+        <translation>Gold isn&apos;t everything, some say... though most things are. You found treasure!</translation>
+    </message>
+    <message>
+        <source>Opusteno i lagano odelo za leto.Mantija...</source>
+        <translation>A relaxed, light outfit for the summer. A robe...</translation>
+    </message>
+    <message>
+        <source>Kozna jakna.Stiti od strela,ali slab otpor tezem cheliku.</source>
+        <translation>A leather jacket. It stops arrows, but heavier steel goes right through.</translation>
+    </message>
+    <message>
+        <source>Napravljen od sitnih pletenih lanaca ovaj oklop je pravi otpor za sve.</source>
+        <translation>Woven from tiny chain links, this armour stands up to anything.</translation>
+    </message>
+    <message>
+        <source>Najjaci od svih oklopa,ovaj oklop od celicnih plocha je najbolja stvar za vas!</source>
+        <translation>The strongest armour of all: these steel plates are the best thing for you!</translation>
+    </message>
+    <message>
+        <source>Ukoliko uspete da se odbranite plavim stitom,procicete bez ogrebotine!</source>
+        <translation>If you manage to block with the blue shield, you&apos;ll get away without a scratch!</translation>
+    </message>
+    <message>
+        <source>Crveni stit je duplo bolji od plavog stita!Vece sanse su da se odbranite!</source>
+        <translation>The red shield is twice as good as the blue one! You&apos;ll block a lot more often!</translation>
+    </message>
+    <message>
+        <source>blago</source>
+        <translation>treasure</translation>
+    </message>
+</context>
+<context>
+    <name>Kreiranje</name>
+    <message>
+        <source>Ime</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kreiranje igraca</source>
+        <translation>Player creation</translation>
+    </message>
+    <message>
+        <source>Igrac br</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Zvucna tema:</source>
+        <translation>Sound theme:</translation>
+    </message>
+    <message>
+        <source>Zvucna tema</source>
+        <translation>Sound theme</translation>
+    </message>
+    <message>
+        <source>Prethodni lik</source>
+        <translation>Previous portrait</translation>
+    </message>
+    <message>
+        <source>Sledeci lik</source>
+        <translation>Next portrait</translation>
+    </message>
+    <message>
+        <source>Musko</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Zensko</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>SLEDECI</source>
+        <translation>NEXT</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Portret %1 od %2</source>
+        <translation>Portrait %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ime igraca %1</source>
+        <translation>Name of player %1</translation>
+    </message>
+    <message>
+        <source>Igrac br %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>Racunar</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Racunar %1</source>
+        <translation>Computer %1</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Srpski (cirilica)</source>
+        <extracomment>Each language is best named in itself, so that whoever reads it can find their way back.</extracomment>
+        <translation>Српски (ћирилица)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Srpski (latinica)</source>
+        <translation>Srpski (latinica)</translation>
+    </message>
+</context>
+<context>
+    <name>Nagrade</name>
+    <message>
+        <source>Nagrada!</source>
+        <translation>Reward!</translation>
+    </message>
+    <message>
+        <source>Uzmi</source>
+        <translation>Take it</translation>
+    </message>
+    <message>
+        <source>Ostavi</source>
+        <translation>Leave it</translation>
+    </message>
+    <message>
+        <source>%1 uzima: %2.</source>
+        <translation>%1 takes: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ostavlja: %2.</source>
+        <translation>%1 leaves: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RacePanel</name>
+    <message>
+        <source>%1, %2 od %3 zlatnika, na potezu</source>
+        <translation>%1, %2 of %3 gold coins, playing now</translation>
+    </message>
+    <message>
+        <source>%1, %2 od %3 zlatnika</source>
+        <translation>%1, %2 of %3 gold coins</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika, na potezu</source>
+        <translation>%1, computer, %2 of %3 gold coins, playing now</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika</source>
+        <translation>%1, computer, %2 of %3 gold coins</translation>
+    </message>
+</context>
+<context>
+    <name>Ui</name>
+    <message>
+        <source>Portret: %1</source>
+        <translation>Portrait: %1</translation>
+    </message>
+</context>
+<context>
+    <name>borba</name>
+    <message>
+        <source>Borba</source>
+        <translation>Fight</translation>
+    </message>
+    <message>
+        <source>Zdravlje</source>
+        <translation>Health</translation>
+    </message>
+    <message>
+        <source>Protiv</source>
+        <translation>Versus</translation>
+    </message>
+    <message>
+        <source>Udri</source>
+        <translation>Strike</translation>
+    </message>
+    <message>
+        <source>Povlacenje</source>
+        <translation>Retreat</translation>
+    </message>
+    <message>
+        <source>Hehe,ja sam bio pametan pa kupio stit!</source>
+        <translation>Hehe, I was smart enough to buy a shield!</translation>
+    </message>
+    <message>
+        <source>Kuku al si se odbio ko muda od labuda!</source>
+        <translation>Boing! You bounced off like a rubber chicken!</translation>
+    </message>
+    <message>
+        <source>NJANJANANANJAAAA!</source>
+        <translation>NYAH NYAH NYAH NYAAAH!</translation>
+    </message>
+    <message>
+        <source>Di ti bre ochi?</source>
+        <translation>Where are your eyes, man?</translation>
+    </message>
+    <message>
+        <source>Di ces glavom o zid komsija?</source>
+        <translation>Going head first into the wall, neighbour?</translation>
+    </message>
+    <message>
+        <source>Jace bre to...ne osetih nista...</source>
+        <translation>Harder, man... I didn&apos;t feel a thing...</translation>
+    </message>
+    <message>
+        <source>Pa ako iseces taj stit svaka ti cast.</source>
+        <translation>Cut through that shield and I take my hat off to you.</translation>
+    </message>
+    <message>
+        <source>Pazi,ce da polomis oruzje :)</source>
+        <translation>Careful, you&apos;ll break your weapon :)</translation>
+    </message>
+    <message>
+        <source>Sta bre pravis tolku buku!? :)</source>
+        <translation>What&apos;s all that racket, man!? :)</translation>
+    </message>
+    <message>
+        <source>e al s` ti brljiv neki stvor..</source>
+        <translation>man, you&apos;re one clumsy creature..</translation>
+    </message>
+    <message>
+        <source>Kuukuuu!!!</source>
+        <translation>Oooowww!!!</translation>
+    </message>
+    <message>
+        <source>Platices mi za ovo!!!!!</source>
+        <translation>You&apos;ll pay for this!!!!!</translation>
+    </message>
+    <message>
+        <source>Neeee tu..tu sam se operis`o!!!!</source>
+        <translation>Nooo, not there.. I just had surgery there!!!!</translation>
+    </message>
+    <message>
+        <source>Joj...iskasapi me!#^%@#$&amp;*</source>
+        <translation>Ow... you butchered me!#^%@#$&amp;*</translation>
+    </message>
+    <message>
+        <source>Plasticna operacija bez anestezije!</source>
+        <translation>Plastic surgery without anaesthetic!</translation>
+    </message>
+    <message>
+        <source>Ahh krvarim...dajte `ultra allways`!</source>
+        <translation>Ahh, I&apos;m bleeding... pass the `ultra allways`!</translation>
+    </message>
+    <message>
+        <source>Gilipteru jedan!Dofaticu te ja!</source>
+        <translation>You big lummox! I&apos;ll get you!</translation>
+    </message>
+    <message>
+        <source>Arrghh...ode jos malo mesa...</source>
+        <translation>Arrghh... there goes a bit more meat...</translation>
+    </message>
+    <message>
+        <source>Odseko si mi kosu!Ubicu te!!!</source>
+        <translation>You cut my hair off! I&apos;ll kill you!!!</translation>
+    </message>
+    <message>
+        <source>Kah kah...Ispade mi zub...shit.</source>
+        <translation>Cough cough... my tooth fell out... shit.</translation>
+    </message>
+    <message>
+        <source>TI SI LUD!!!! :)</source>
+        <translation>YOU&apos;RE NUTS!!!! :)</translation>
+    </message>
+    <message>
+        <source>Ej...ja sam u ovom pravcu :)</source>
+        <translation>Hey... I&apos;m over here :)</translation>
+    </message>
+    <message>
+        <source>Pazi,zamalo komshiju da zakachish!</source>
+        <translation>Careful, you nearly hit the neighbour!</translation>
+    </message>
+    <message>
+        <source>Chuvaj s tim,mozes da se povredis!</source>
+        <translation>Careful with that, you could hurt yourself!</translation>
+    </message>
+    <message>
+        <source>Idi bre kutji,chuvaj decu,peri vesh...</source>
+        <translation>Go home, man, mind the kids, do the laundry...</translation>
+    </message>
+    <message>
+        <source>Miss me miss me now ya gotta kiss me!</source>
+        <translation>Miss me miss me now ya gotta kiss me!</translation>
+    </message>
+    <message>
+        <source>Ne valja ti taj optichar kod koga ides.</source>
+        <translation>That optician of yours is no good.</translation>
+    </message>
+    <message>
+        <source>E,kreces se ko baba u kolicima.</source>
+        <translation>Man, you move like granny in a wheelchair.</translation>
+    </message>
+    <message>
+        <source>Zamalo sebi da odseces ledja...</source>
+        <translation>You nearly cut your own back off...</translation>
+    </message>
+    <message>
+        <source>Vise srece sledeci put :)</source>
+        <translation>Better luck next time :)</translation>
+    </message>
+    <message>
+        <source>Aha...odbrana!</source>
+        <translation>Aha... parried!</translation>
+    </message>
+    <message>
+        <source>Nema leba bez motike!!!</source>
+        <translation>No pain, no gain!!!</translation>
+    </message>
+    <message>
+        <source>Di tjesh komsho?!</source>
+        <translation>Where d&apos;you think you&apos;re going, neighbour?!</translation>
+    </message>
+    <message>
+        <source>Heheh...kuda kuda ludi dechache?</source>
+        <translation>Heheh... where to, where to, crazy kid?</translation>
+    </message>
+    <message>
+        <source>E ajmo posle na jedno pivo.</source>
+        <translation>Hey, let&apos;s grab a beer after this.</translation>
+    </message>
+    <message>
+        <source>Klikni na dugme `povlacenje` sledeci put</source>
+        <translation>Click the `Retreat` button next time</translation>
+    </message>
+    <message>
+        <source>Ej,otkopcan ti slic!</source>
+        <translation>Hey, your fly is open!</translation>
+    </message>
+    <message>
+        <source>Smor smoor smooooor!!!!</source>
+        <translation>Boring, booring, boooooring!!!!</translation>
+    </message>
+    <message>
+        <source>Ha...ovo nisi ocekivao garant!</source>
+        <translation>Ha... bet you didn&apos;t see that coming!</translation>
+    </message>
+    <message>
+        <source>El da da imam vestine a..a?a???</source>
+        <translation>Told ya I&apos;ve got skills, eh..eh?eh???</translation>
+    </message>
+    <message>
+        <source>da</source>
+        <extracomment>The one answer to the spoils&apos; questions that takes them.</extracomment>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>%1 se odbranio shtitom!</source>
+        <translation>%1 blocked it with the shield!</translation>
+    </message>
+    <message>
+        <source>%1 udara!%2 ostecenja!</source>
+        <translation>%1 hits! %2 damage!</translation>
+    </message>
+    <message>
+        <source>%1 promasuje!</source>
+        <translation>%1 misses!</translation>
+    </message>
+    <message>
+        <source>%1 parira napad.</source>
+        <translation>%1 parries the blow.</translation>
+    </message>
+    <message>
+        <source>%1 je pobedio!!</source>
+        <translation>%1 wins!!</translation>
+    </message>
+    <message>
+        <source>%1 dobija %2 zlatnika.</source>
+        <translation>%1 gets %2 gold coins.</translation>
+    </message>
+    <message>
+        <source>Da li zelite da uzmete i %1?</source>
+        <extracomment>%1 is the loser&apos;s weapon or shield.</extracomment>
+        <translation>Do you want to take the %1 too?</translation>
+    </message>
+    <message>
+        <source>Da li zelite da uzmete i protivnikov oklop?</source>
+        <translation>Do you want to take your opponent&apos;s armour too?</translation>
+    </message>
+    <message>
+        <source>%1 je pobegao!!!</source>
+        <translation>%1 ran away!!!</translation>
+    </message>
+    <message>
+        <source>%1 udara</source>
+        <translation>%1 strikes</translation>
+    </message>
+    <message>
+        <source>%1 se povlaci</source>
+        <translation>%1 retreats</translation>
+    </message>
+    <message>
+        <source>%1, zdravlje %2, protiv %3, zdravlje %4.</source>
+        <translation>%1, health %2, versus %3, health %4.</translation>
+    </message>
+    <message>
+        <source>%1: zdravlje %2.</source>
+        <translation>%1: health %2.</translation>
+    </message>
+</context>
+<context>
+    <name>credits</name>
+    <message>
+        <source>KAVGALIJA! je igra na tabli za dva do cetiri igraca za jednim racunarom. Svako redom baca kocku i obilazi krug od trideset polja: na kovcegu ceka nagrada, na opasnom polju nesreca, a gde se dva junaka sretnu, tu pocinje kavga. U borbi odlucuju kocka, stit, oruzje i jezik, jer se junaci svakim udarcem i zadirkuju. Pobednik je onaj ko skupi tacno onoliko zlatnika koliko je zadato u opcijama, ni zlatnik vise ni manje. Igru su napravili osnivaci malog studija KAVGALIJA!, u C++ jeziku sa bibliotekom Qt, za duge zimske veceri sa drustvom. Slike su nacrtane po uzoru na otvorene zbirke ikona: Fluent Emoji kompanije Microsoft (MIT licenca) i Game-icons.net (autori Lorc, Delapouite i saradnici, licenca CC BY 3.0). Slova su Comic Neue (Craig Rozynski, licenca SIL OFL). Glasovi: Festival (SLT, KAL, Machac), publika: espeak-ng, zvuci: SoX. Hvala svima koji dele svoj rad slobodno! Igrajte posteno, a kad izgubite, ne ljutite se: uvek mozete da kazete da vas je izdao stit.</source>
+        <translation>KAVGALIJA! is a board game for two to four players at one computer. In turn, each rolls the die and walks a ring of thirty squares: a reward waits on a chest, a mishap on a danger square, and wherever two heroes meet, a brawl begins. Fights are decided by the die, the shield, the weapon and the tongue, for the heroes taunt each other with every blow. The winner is whoever gathers exactly as much gold as the options ask for, not a coin more or less. The game was made by the founders of the small studio KAVGALIJA!, in C++ with the Qt library, for long winter evenings with friends. The pictures were drawn after open icon collections: Microsoft&apos;s Fluent Emoji (MIT licence) and Game-icons.net (by Lorc, Delapouite and contributors, licence CC BY 3.0). The lettering is Comic Neue (Craig Rozynski, SIL OFL licence). Voices: Festival (SLT, KAL, Machac), crowd: espeak-ng, sounds: SoX. Thanks to everyone who shares their work freely! Play fair, and when you lose, don&apos;t be cross: you can always say your shield let you down.</translation>
+    </message>
+    <message>
+        <source>O igri i autoru</source>
+        <translation>About the game and its author</translation>
+    </message>
+</context>
+<context>
+    <name>inventar</name>
+    <message>
+        <source>Inventar</source>
+        <translation>Inventory</translation>
+    </message>
+    <message>
+        <source>Oruzje:</source>
+        <translation>Weapon:</translation>
+    </message>
+    <message>
+        <source>Oklop</source>
+        <translation>Armour</translation>
+    </message>
+    <message>
+        <source>Stit:</source>
+        <translation>Shield:</translation>
+    </message>
+    <message>
+        <source>Zlatnici</source>
+        <translation>Gold coins</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>nema</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.</source>
+        <translation>%1 has %2 gold coins; weapon: %3; armour: %4; shield: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>opasnost</name>
+    <message>
+        <source>OPASNOST!</source>
+        <translation>DANGER!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zbog neopreznog rukovanja polomilo vam se oruzje.</source>
+        <translation>Careless handling broke your weapon.</translation>
+    </message>
+    <message>
+        <source>Oklop vam se raspao na komade...kvalitet,nema sta.</source>
+        <translation>Your armour fell to pieces... fine workmanship, no doubt.</translation>
+    </message>
+    <message>
+        <source>Pojurio vas pas,pa ste pobegli 3 koraka unazad!</source>
+        <translation>A dog chased you, so you ran 3 squares back!</translation>
+    </message>
+    <message>
+        <source>Neko vam je ukrao %1 zlatnika.</source>
+        <translation>Someone stole %1 gold coins from you.</translation>
+    </message>
+    <message>
+        <source>Uhvatila vas je inkvizicija! Propustate sledeci potez.</source>
+        <translation>The Inquisition got you! You miss your next turn.</translation>
+    </message>
+</context>
+<context>
+    <name>opcije</name>
+    <message>
+        <source>Opcije</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Kraj igre na</source>
+        <translation>Game ends at</translation>
+    </message>
+    <message>
+        <source>zlatnika.</source>
+        <translation>gold coins.</translation>
+    </message>
+    <message>
+        <source>Nastavi igru</source>
+        <translation>Back to the game</translation>
+    </message>
+    <message>
+        <source>Kraj igre</source>
+        <translation>Quit the game</translation>
+    </message>
+    <message>
+        <source>Upisite ceo broj zlatnika od -32768 do 32767 (npr. 100).</source>
+        <translation>Enter a whole number of gold coins from -32768 to 32767 (e.g. 100).</translation>
+    </message>
+    <message>
+        <source>Zvuk</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Taster M pali i gasi zvuk u svakom prozoru.</source>
+        <translation>The M key turns the sound on and off in every window.</translation>
+    </message>
+    <message>
+        <source>Jacina zvuka</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Jezik</source>
+        <translation>Language</translation>
+    </message>
+</context>
+<context>
+    <name>pobeda</name>
+    <message>
+        <source>Jeeeee!</source>
+        <translation>Yeeeees!</translation>
+    </message>
+    <message>
+        <source>JE POBEDNIK!</source>
+        <translation>IS THE WINNER!</translation>
+    </message>
+    <message>
+        <source>Izadji</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>%1 je pobednik!</source>
+        <translation>%1 is the winner!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,780 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr_Cyrl" sourcelanguage="sr_Latn">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 ima %2 od %3 zlatnika.</source>
+        <translation>%1 има %2 од %3 златника.</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerDialogs</name>
+    <message>
+        <source>ne</source>
+        <translation>не</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>KAVGALIJA!</source>
+        <translation>КАВГАЛИЈА!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>Kocka pokazuje %1</source>
+        <translation>Коцка показује %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Form1</source>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Na potezu:</source>
+        <translation>На потезу:</translation>
+    </message>
+    <message>
+        <source>Baci kocku</source>
+        <translation>Баци коцку</translation>
+    </message>
+    <message>
+        <source>Baci kocku (R)</source>
+        <translation>Баци коцку (R)</translation>
+    </message>
+    <message>
+        <source>Opcije</source>
+        <translation>Опције</translation>
+    </message>
+    <message>
+        <source>Inventar</source>
+        <translation>Инвентар</translation>
+    </message>
+    <message>
+        <source>polje</source>
+        <translation>поље</translation>
+    </message>
+    <message>
+        <source>kovceg</source>
+        <translation>ковчег</translation>
+    </message>
+    <message>
+        <source>zlatnik</source>
+        <translation>златник</translation>
+    </message>
+    <message>
+        <source>opasnost</source>
+        <translation>опасност</translation>
+    </message>
+    <message>
+        <source>Polje %1: %2</source>
+        <translation>Поље %1: %2</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>На потезу: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu je %1,ali njega trenutno muchi inkvizicija...</source>
+        <translation>На потезу је %1, али њега тренутно мучи инквизиција...</translation>
+    </message>
+    <message>
+        <source>Nasli ste jedan zlatnik!</source>
+        <translation>Нашли сте један златник!</translation>
+    </message>
+    <message>
+        <source>Tabla</source>
+        <translation>Табла</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>KAVGALIJA!</source>
+        <translation>КАВГАЛИЈА!</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>ДЕМО</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>СТАРТ</translation>
+    </message>
+    <message>
+        <source>OPCIJE</source>
+        <translation>ОПЦИЈЕ</translation>
+    </message>
+    <message>
+        <source>AUTOR</source>
+        <translation>АУТОР</translation>
+    </message>
+    <message>
+        <source>KRAJ</source>
+        <translation>КРАЈ</translation>
+    </message>
+    <message>
+        <source>Napravio studio KAVGALIJA! za duge zimske veceri.</source>
+        <translation>Направио студио КАВГАЛИЈА! за дуге зимске вечери.</translation>
+    </message>
+</context>
+<context>
+    <name>Items</name>
+    <message>
+        <source>Odelo</source>
+        <translation>Одело</translation>
+    </message>
+    <message>
+        <source>Mantija</source>
+        <translation>Мантија</translation>
+    </message>
+    <message>
+        <source>Kozni oklop</source>
+        <translation>Кожни оклоп</translation>
+    </message>
+    <message>
+        <source>Lancani oklop</source>
+        <translation>Ланчани оклоп</translation>
+    </message>
+    <message>
+        <source>Plochanik</source>
+        <translation>Плочаник</translation>
+    </message>
+    <message>
+        <source>dagger</source>
+        <translation>бодеж</translation>
+    </message>
+    <message>
+        <source>sword</source>
+        <translation>мач</translation>
+    </message>
+    <message>
+        <source>axe</source>
+        <translation>секира</translation>
+    </message>
+    <message>
+        <source>spear</source>
+        <translation>копље</translation>
+    </message>
+    <message>
+        <source>plavi stit</source>
+        <translation>плави штит</translation>
+    </message>
+    <message>
+        <source>crveni stit</source>
+        <translation>црвени штит</translation>
+    </message>
+    <message>
+        <source>Bodez je oruzje lopova.Lako se moze sakriti za pojas,ali je beskorisno protiv jacih oklopa.</source>
+        <translation>Бодеж је оружје лопова. Лако се може сакрити за појас, али је бескорисно против јачих оклопа.</translation>
+    </message>
+    <message>
+        <source>Mac je klasicno oruzje ratnika.Precizan i ostar dobar je za sve situacije u borbi.</source>
+        <translation>Мач је класично оружје ратника. Прецизан и оштар, добар је за све ситуације у борби.</translation>
+    </message>
+    <message>
+        <source>Sekira je oruzje varvara.Ovo nemilosrdno oruzje probija i najjace oklope.</source>
+        <translation>Секира је оружје варвара. Ово немилосрдно оружје пробија и најјаче оклопе.</translation>
+    </message>
+    <message>
+        <source>Ovo koplje su koristile falange hoplita u staroj grckoj.Posebno je ojacano za borbu sa jakim protivnicima.</source>
+        <translation>Ово копље су користиле фаланге хоплита у старој Грчкој. Посебно је ојачано за борбу са јаким противницима.</translation>
+    </message>
+    <message>
+        <source>Nije sve u zlatu neki kazu...mada vecina toga jeste.Nasli ste blago!</source>
+        <translation>Није све у злату, неки кажу... мада већина тога јесте. Нашли сте благо!</translation>
+    </message>
+    <message>
+        <source>Opusteno i lagano odelo za leto.Mantija...</source>
+        <translation>Опуштено и лагано одело за лето. Мантија...</translation>
+    </message>
+    <message>
+        <source>Kozna jakna.Stiti od strela,ali slab otpor tezem cheliku.</source>
+        <translation>Кожна јакна. Штити од стрела, али слаб отпор тежем челику.</translation>
+    </message>
+    <message>
+        <source>Napravljen od sitnih pletenih lanaca ovaj oklop je pravi otpor za sve.</source>
+        <translation>Направљен од ситних плетених ланаца, овај оклоп је прави отпор за све.</translation>
+    </message>
+    <message>
+        <source>Najjaci od svih oklopa,ovaj oklop od celicnih plocha je najbolja stvar za vas!</source>
+        <translation>Најјачи од свих оклопа, овај оклоп од челичних плоча је најбоља ствар за вас!</translation>
+    </message>
+    <message>
+        <source>Ukoliko uspete da se odbranite plavim stitom,procicete bez ogrebotine!</source>
+        <translation>Уколико успете да се одбраните плавим штитом, проћи ћете без огреботине!</translation>
+    </message>
+    <message>
+        <source>Crveni stit je duplo bolji od plavog stita!Vece sanse su da se odbranite!</source>
+        <translation>Црвени штит је дупло бољи од плавог штита! Веће шансе су да се одбраните!</translation>
+    </message>
+    <message>
+        <source>blago</source>
+        <translation>благо</translation>
+    </message>
+</context>
+<context>
+    <name>Kreiranje</name>
+    <message>
+        <source>Ime</source>
+        <translation>Име</translation>
+    </message>
+    <message>
+        <source>Kreiranje igraca</source>
+        <translation>Креирање играча</translation>
+    </message>
+    <message>
+        <source>Igrac br</source>
+        <translation>Играч бр.</translation>
+    </message>
+    <message>
+        <source>Zvucna tema:</source>
+        <translation>Звучна тема:</translation>
+    </message>
+    <message>
+        <source>Zvucna tema</source>
+        <translation>Звучна тема</translation>
+    </message>
+    <message>
+        <source>Prethodni lik</source>
+        <translation>Претходни лик</translation>
+    </message>
+    <message>
+        <source>Sledeci lik</source>
+        <translation>Следећи лик</translation>
+    </message>
+    <message>
+        <source>Musko</source>
+        <translation>Мушко</translation>
+    </message>
+    <message>
+        <source>Zensko</source>
+        <translation>Женско</translation>
+    </message>
+    <message>
+        <source>SLEDECI</source>
+        <translation>СЛЕДЕЋИ</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>СТАРТ</translation>
+    </message>
+    <message>
+        <source>Portret %1 od %2</source>
+        <translation>Портрет %1 од %2</translation>
+    </message>
+    <message>
+        <source>Ime igraca %1</source>
+        <translation>Име играча %1</translation>
+    </message>
+    <message>
+        <source>Igrac br %1</source>
+        <translation>Играч бр. %1</translation>
+    </message>
+    <message>
+        <source>Racunar</source>
+        <translation>Рачунар</translation>
+    </message>
+    <message>
+        <source>Racunar %1</source>
+        <translation>Рачунар %1</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Srpski (cirilica)</source>
+        <extracomment>Each language is best named in itself, so that whoever reads it can find their way back.</extracomment>
+        <translation>Српски (ћирилица)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Srpski (latinica)</source>
+        <translation>Srpski (latinica)</translation>
+    </message>
+</context>
+<context>
+    <name>Nagrade</name>
+    <message>
+        <source>Nagrada!</source>
+        <translation>Награда!</translation>
+    </message>
+    <message>
+        <source>Uzmi</source>
+        <translation>Узми</translation>
+    </message>
+    <message>
+        <source>Ostavi</source>
+        <translation>Остави</translation>
+    </message>
+    <message>
+        <source>%1 uzima: %2.</source>
+        <translation>%1 узима: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ostavlja: %2.</source>
+        <translation>%1 оставља: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Поништи</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>П&amp;онови</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Исе&amp;ци</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копирај</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Налепи</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Обриши</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Изабери све</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Откажи</translation>
+    </message>
+</context>
+<context>
+    <name>RacePanel</name>
+    <message>
+        <source>%1, %2 od %3 zlatnika, na potezu</source>
+        <translation>%1, %2 од %3 златника, на потезу</translation>
+    </message>
+    <message>
+        <source>%1, %2 od %3 zlatnika</source>
+        <translation>%1, %2 од %3 златника</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>рачунар</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika, na potezu</source>
+        <translation>%1, рачунар, %2 од %3 златника, на потезу</translation>
+    </message>
+    <message>
+        <source>%1, racunar, %2 od %3 zlatnika</source>
+        <translation>%1, рачунар, %2 од %3 златника</translation>
+    </message>
+</context>
+<context>
+    <name>Ui</name>
+    <message>
+        <source>Portret: %1</source>
+        <translation>Портрет: %1</translation>
+    </message>
+</context>
+<context>
+    <name>borba</name>
+    <message>
+        <source>Borba</source>
+        <translation>Борба</translation>
+    </message>
+    <message>
+        <source>Zdravlje</source>
+        <translation>Здравље</translation>
+    </message>
+    <message>
+        <source>Protiv</source>
+        <translation>Против</translation>
+    </message>
+    <message>
+        <source>Udri</source>
+        <translation>Удри</translation>
+    </message>
+    <message>
+        <source>Povlacenje</source>
+        <translation>Повлачење</translation>
+    </message>
+    <message>
+        <source>Hehe,ja sam bio pametan pa kupio stit!</source>
+        <translation>Хехе, ја сам био паметан па купио штит!</translation>
+    </message>
+    <message>
+        <source>Kuku al si se odbio ko muda od labuda!</source>
+        <translation>Куку, ал’ си се одбио ко муда од лабуда!</translation>
+    </message>
+    <message>
+        <source>NJANJANANANJAAAA!</source>
+        <translation>ЊАЊАНАНАЊАААА!</translation>
+    </message>
+    <message>
+        <source>Di ti bre ochi?</source>
+        <translation>Ди ти бре очи?</translation>
+    </message>
+    <message>
+        <source>Di ces glavom o zid komsija?</source>
+        <translation>Ди ћеш главом о зид, комшија?</translation>
+    </message>
+    <message>
+        <source>Jace bre to...ne osetih nista...</source>
+        <translation>Јаче бре то... не осетих ништа...</translation>
+    </message>
+    <message>
+        <source>Pa ako iseces taj stit svaka ti cast.</source>
+        <translation>Па ако исечеш тај штит, свака ти част.</translation>
+    </message>
+    <message>
+        <source>Pazi,ce da polomis oruzje :)</source>
+        <translation>Пази, ћеш да поломиш оружје :)</translation>
+    </message>
+    <message>
+        <source>Sta bre pravis tolku buku!? :)</source>
+        <translation>Шта бре правиш толку буку!? :)</translation>
+    </message>
+    <message>
+        <source>e al s` ti brljiv neki stvor..</source>
+        <translation>е ал’ с’ ти брљив неки створ..</translation>
+    </message>
+    <message>
+        <source>Kuukuuu!!!</source>
+        <translation>Куукууу!!!</translation>
+    </message>
+    <message>
+        <source>Platices mi za ovo!!!!!</source>
+        <translation>Платићеш ми за ово!!!!!</translation>
+    </message>
+    <message>
+        <source>Neeee tu..tu sam se operis`o!!!!</source>
+        <translation>Нееее ту.. ту сам се оперис’о!!!!</translation>
+    </message>
+    <message>
+        <source>Joj...iskasapi me!#^%@#$&amp;*</source>
+        <translation>Јој... искасапи ме!#^%@#$&amp;*</translation>
+    </message>
+    <message>
+        <source>Plasticna operacija bez anestezije!</source>
+        <translation>Пластична операција без анестезије!</translation>
+    </message>
+    <message>
+        <source>Ahh krvarim...dajte `ultra allways`!</source>
+        <translation>Ахх, крварим... дајте `ultra allways`!</translation>
+    </message>
+    <message>
+        <source>Gilipteru jedan!Dofaticu te ja!</source>
+        <translation>Гилиптеру један! Дофатићу те ја!</translation>
+    </message>
+    <message>
+        <source>Arrghh...ode jos malo mesa...</source>
+        <translation>Аррггхх... оде још мало меса...</translation>
+    </message>
+    <message>
+        <source>Odseko si mi kosu!Ubicu te!!!</source>
+        <translation>Одсек’о си ми косу! Убићу те!!!</translation>
+    </message>
+    <message>
+        <source>Kah kah...Ispade mi zub...shit.</source>
+        <translation>Ках ках... Испаде ми зуб... shit.</translation>
+    </message>
+    <message>
+        <source>TI SI LUD!!!! :)</source>
+        <translation>ТИ СИ ЛУД!!!! :)</translation>
+    </message>
+    <message>
+        <source>Ej...ja sam u ovom pravcu :)</source>
+        <translation>Еј... ја сам у овом правцу :)</translation>
+    </message>
+    <message>
+        <source>Pazi,zamalo komshiju da zakachish!</source>
+        <translation>Пази, замало комшију да закачиш!</translation>
+    </message>
+    <message>
+        <source>Chuvaj s tim,mozes da se povredis!</source>
+        <translation>Чувај с тим, можеш да се повредиш!</translation>
+    </message>
+    <message>
+        <source>Idi bre kutji,chuvaj decu,peri vesh...</source>
+        <translation>Иди бре кући, чувај децу, пери веш...</translation>
+    </message>
+    <message>
+        <source>Miss me miss me now ya gotta kiss me!</source>
+        <translation>Miss me miss me now ya gotta kiss me!</translation>
+    </message>
+    <message>
+        <source>Ne valja ti taj optichar kod koga ides.</source>
+        <translation>Не ваља ти тај оптичар код кога идеш.</translation>
+    </message>
+    <message>
+        <source>E,kreces se ko baba u kolicima.</source>
+        <translation>Е, крећеш се ко баба у колицима.</translation>
+    </message>
+    <message>
+        <source>Zamalo sebi da odseces ledja...</source>
+        <translation>Замало себи да одсечеш леђа...</translation>
+    </message>
+    <message>
+        <source>Vise srece sledeci put :)</source>
+        <translation>Више среће следећи пут :)</translation>
+    </message>
+    <message>
+        <source>Aha...odbrana!</source>
+        <translation>Аха... одбрана!</translation>
+    </message>
+    <message>
+        <source>Nema leba bez motike!!!</source>
+        <translation>Нема леба без мотике!!!</translation>
+    </message>
+    <message>
+        <source>Di tjesh komsho?!</source>
+        <translation>Ди ћеш, комшо?!</translation>
+    </message>
+    <message>
+        <source>Heheh...kuda kuda ludi dechache?</source>
+        <translation>Хехех... куда куда, луди дечаче?</translation>
+    </message>
+    <message>
+        <source>E ajmo posle na jedno pivo.</source>
+        <translation>Е, ајмо после на једно пиво.</translation>
+    </message>
+    <message>
+        <source>Klikni na dugme `povlacenje` sledeci put</source>
+        <translation>Кликни на дугме `повлачење` следећи пут</translation>
+    </message>
+    <message>
+        <source>Ej,otkopcan ti slic!</source>
+        <translation>Еј, откопчан ти шлиц!</translation>
+    </message>
+    <message>
+        <source>Smor smoor smooooor!!!!</source>
+        <translation>Смор смоор смоооор!!!!</translation>
+    </message>
+    <message>
+        <source>Ha...ovo nisi ocekivao garant!</source>
+        <translation>Ха... ово ниси очекивао, гарант!</translation>
+    </message>
+    <message>
+        <source>El da da imam vestine a..a?a???</source>
+        <translation>Ел’ да да имам вештине а..а?а???</translation>
+    </message>
+    <message>
+        <source>da</source>
+        <extracomment>The one answer to the spoils&apos; questions that takes them.</extracomment>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>%1 se odbranio shtitom!</source>
+        <translation>%1 се одбранио штитом!</translation>
+    </message>
+    <message>
+        <source>%1 udara!%2 ostecenja!</source>
+        <translation>%1 удара! %2 оштећења!</translation>
+    </message>
+    <message>
+        <source>%1 promasuje!</source>
+        <translation>%1 промашује!</translation>
+    </message>
+    <message>
+        <source>%1 parira napad.</source>
+        <translation>%1 парира напад.</translation>
+    </message>
+    <message>
+        <source>%1 je pobedio!!</source>
+        <translation>%1 је победио!!</translation>
+    </message>
+    <message>
+        <source>%1 dobija %2 zlatnika.</source>
+        <translation>%1 добија %2 златника.</translation>
+    </message>
+    <message>
+        <source>Da li zelite da uzmete i %1?</source>
+        <extracomment>%1 is the loser&apos;s weapon or shield.</extracomment>
+        <translation>Да ли желите да узмете и ово: %1?</translation>
+    </message>
+    <message>
+        <source>Da li zelite da uzmete i protivnikov oklop?</source>
+        <translation>Да ли желите да узмете и противников оклоп?</translation>
+    </message>
+    <message>
+        <source>%1 je pobegao!!!</source>
+        <translation>%1 је побегао!!!</translation>
+    </message>
+    <message>
+        <source>%1 udara</source>
+        <translation>%1 удара</translation>
+    </message>
+    <message>
+        <source>%1 se povlaci</source>
+        <translation>%1 се повлачи</translation>
+    </message>
+    <message>
+        <source>%1, zdravlje %2, protiv %3, zdravlje %4.</source>
+        <translation>%1, здравље %2, против %3, здравље %4.</translation>
+    </message>
+    <message>
+        <source>%1: zdravlje %2.</source>
+        <translation>%1: здравље %2.</translation>
+    </message>
+</context>
+<context>
+    <name>credits</name>
+    <message>
+        <source>KAVGALIJA! je igra na tabli za dva do cetiri igraca za jednim racunarom. Svako redom baca kocku i obilazi krug od trideset polja: na kovcegu ceka nagrada, na opasnom polju nesreca, a gde se dva junaka sretnu, tu pocinje kavga. U borbi odlucuju kocka, stit, oruzje i jezik, jer se junaci svakim udarcem i zadirkuju. Pobednik je onaj ko skupi tacno onoliko zlatnika koliko je zadato u opcijama, ni zlatnik vise ni manje. Igru su napravili osnivaci malog studija KAVGALIJA!, u C++ jeziku sa bibliotekom Qt, za duge zimske veceri sa drustvom. Slike su nacrtane po uzoru na otvorene zbirke ikona: Fluent Emoji kompanije Microsoft (MIT licenca) i Game-icons.net (autori Lorc, Delapouite i saradnici, licenca CC BY 3.0). Slova su Comic Neue (Craig Rozynski, licenca SIL OFL). Glasovi: Festival (SLT, KAL, Machac), publika: espeak-ng, zvuci: SoX. Hvala svima koji dele svoj rad slobodno! Igrajte posteno, a kad izgubite, ne ljutite se: uvek mozete da kazete da vas je izdao stit.</source>
+        <translation>КАВГАЛИЈА! је игра на табли за два до четири играча за једним рачунаром. Свако редом баца коцку и обилази круг од тридесет поља: на ковчегу чека награда, на опасном пољу несрећа, а где се два јунака сретну, ту почиње кавга. У борби одлучују коцка, штит, оружје и језик, јер се јунаци сваким ударцем и задиркују. Победник је онај ко скупи тачно онолико златника колико је задато у опцијама, ни златник више ни мање. Игру су направили оснивачи малог студија КАВГАЛИЈА!, у C++ језику са библиотеком Qt, за дуге зимске вечери са друштвом. Слике су нацртане по узору на отворене збирке икона: Fluent Emoji компаније Microsoft (MIT лиценца) и Game-icons.net (аутори Lorc, Delapouite и сарадници, лиценца CC BY 3.0). Слова су Comic Neue (Craig Rozynski, лиценца SIL OFL). Гласови: Festival (SLT, KAL, Machac), публика: espeak-ng, звуци: SoX. Хвала свима који деле свој рад слободно! Играјте поштено, а кад изгубите, не љутите се: увек можете да кажете да вас је издао штит.</translation>
+    </message>
+    <message>
+        <source>O igri i autoru</source>
+        <translation>О игри и аутору</translation>
+    </message>
+</context>
+<context>
+    <name>inventar</name>
+    <message>
+        <source>Inventar</source>
+        <translation>Инвентар</translation>
+    </message>
+    <message>
+        <source>Oruzje:</source>
+        <translation>Оружје:</translation>
+    </message>
+    <message>
+        <source>Oklop</source>
+        <translation>Оклоп</translation>
+    </message>
+    <message>
+        <source>Stit:</source>
+        <translation>Штит:</translation>
+    </message>
+    <message>
+        <source>Zlatnici</source>
+        <translation>Златници</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>nema</source>
+        <translation>нема</translation>
+    </message>
+    <message>
+        <source>%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.</source>
+        <translation>%1 има %2 златника; оружје: %3; оклоп: %4; штит: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>opasnost</name>
+    <message>
+        <source>OPASNOST!</source>
+        <translation>ОПАСНОСТ!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>Zbog neopreznog rukovanja polomilo vam se oruzje.</source>
+        <translation>Због неопрезног руковања поломило вам се оружје.</translation>
+    </message>
+    <message>
+        <source>Oklop vam se raspao na komade...kvalitet,nema sta.</source>
+        <translation>Оклоп вам се распао на комаде... квалитет, нема шта.</translation>
+    </message>
+    <message>
+        <source>Pojurio vas pas,pa ste pobegli 3 koraka unazad!</source>
+        <translation>Појурио вас пас, па сте побегли 3 корака уназад!</translation>
+    </message>
+    <message>
+        <source>Neko vam je ukrao %1 zlatnika.</source>
+        <translation>Неко вам је украо %1 златника.</translation>
+    </message>
+    <message>
+        <source>Uhvatila vas je inkvizicija! Propustate sledeci potez.</source>
+        <translation>Ухватила вас је инквизиција! Пропуштате следећи потез.</translation>
+    </message>
+</context>
+<context>
+    <name>opcije</name>
+    <message>
+        <source>Opcije</source>
+        <translation>Опције</translation>
+    </message>
+    <message>
+        <source>Kraj igre na</source>
+        <translation>Крај игре на</translation>
+    </message>
+    <message>
+        <source>zlatnika.</source>
+        <translation>златника.</translation>
+    </message>
+    <message>
+        <source>Nastavi igru</source>
+        <translation>Настави игру</translation>
+    </message>
+    <message>
+        <source>Kraj igre</source>
+        <translation>Крај игре</translation>
+    </message>
+    <message>
+        <source>Upisite ceo broj zlatnika od -32768 do 32767 (npr. 100).</source>
+        <translation>Упишите цео број златника од -32768 до 32767 (нпр. 100).</translation>
+    </message>
+    <message>
+        <source>Zvuk</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Taster M pali i gasi zvuk u svakom prozoru.</source>
+        <translation>Тастер M пали и гаси звук у сваком прозору.</translation>
+    </message>
+    <message>
+        <source>Jacina zvuka</source>
+        <translation>Јачина звука</translation>
+    </message>
+    <message>
+        <source>Jezik</source>
+        <translation>Језик</translation>
+    </message>
+</context>
+<context>
+    <name>pobeda</name>
+    <message>
+        <source>Jeeeee!</source>
+        <translation>Јеееее!</translation>
+    </message>
+    <message>
+        <source>JE POBEDNIK!</source>
+        <translation>ЈЕ ПОБЕДНИК!</translation>
+    </message>
+    <message>
+        <source>Izadji</source>
+        <translation>Изађи</translation>
+    </message>
+    <message>
+        <source>%1 je pobednik!</source>
+        <translation>%1 је победник!</translation>
+    </message>
+</context>
+</TS>
