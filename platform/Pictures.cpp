@@ -8,6 +8,9 @@
 namespace {
 // Our art is drawn at twice its size on screen, so it stays sharp on high-density displays.
 constexpr qreal kArtScale = 2.0;
+// Pictures bigger than this decoded (a fight's background is 8.9 MB) are kept one at a time:
+// a fight shows one, and all fifteen kept would hold 134 MB for the rest of the run.
+constexpr qint64 kLargeBytes = 4 * 1024 * 1024;
 
 // Reads a picture file; safe on any thread.
 QImage readImage(const QString& path) {
@@ -33,7 +36,10 @@ QString Pictures::displayName(const QString& name) {
 
 void Pictures::setCaching(bool on) {
     caching_ = on;
-    if (!on) cache_.clear();
+    if (on) return;
+    cache_.clear();
+    largeKey_.clear();
+    large_ = {};
 }
 
 const Pictures::Name& Pictures::nameOf(const QString& name) {
@@ -50,9 +56,16 @@ QPixmap Pictures::picture(const QString& name) {
     if (caching_) {
         const auto it = cache_.constFind(n.key);
         if (it != cache_.constEnd()) return *it;
+        if (n.key == largeKey_) return large_;
     }
     QPixmap pixmap = decode(n.shown);
-    if (caching_) cache_.insert(n.key, pixmap);
+    if (!caching_) return pixmap;
+    if (qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 > kLargeBytes) {
+        largeKey_ = n.key;
+        large_ = pixmap;
+    } else {
+        cache_.insert(n.key, pixmap);
+    }
     return pixmap;
 }
 

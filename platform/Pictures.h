@@ -12,7 +12,8 @@
 class PictureBox;
 
 // Loads the game's pictures from the application directory. Names come as the game writes them
-// ("\sword.gif", "sword.gif", "\pozadine\3.jpg"); each file is decoded once per run and shared.
+// ("\sword.gif", "sword.gif", "\pozadine\3.jpg"); each file is decoded once per run and shared,
+// but for large ones, of which only the last asked for is kept.
 // A missing or unreadable file gives a blank element and one warning line, never an error.
 class Pictures {
 public:
@@ -51,6 +52,8 @@ private:
     std::future<QHash<QString, QImage>> prefetching_;  // by key
     QHash<QString, QImage> prefetched_;
     QHash<QString, QPixmap> cache_;
+    QString largeKey_;  // the one large picture kept, by key
+    QPixmap large_;
     QSet<QString> warned_;
     bool caching_ = true;
     int decodes_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <algorithm>
 
 #include "computer/Decisions.h"
 #include "platform/Context.h"
@@ -14,9 +15,10 @@
 #include "state/GameState.h"
 
 namespace {
-// How long a pressed button shows pressed before its handler runs.
+// How long a pressed button shows pressed before its handler runs, and how often the seats look
+// at the table while they wait for their pause to pass; neither longer than the pause itself,
+// so a short pause (the soak's) stays short.
 constexpr int kShownDownMs = 150;
-// How often the seats look at the table while they wait for their pause to pass.
 constexpr int kWatchMs = 50;
 
 template <typename T>
@@ -27,7 +29,7 @@ T* onShow(const Screens& screens, ScreenId id) {
 
 ComputerSeats::ComputerSeats(Context& c) : ctx(c) {
     connect(&watcher_, &QTimer::timeout, this, &ComputerSeats::watch);
-    watcher_.start(ctx.computerPauseMs > 0 ? kWatchMs : 0);
+    watcher_.start(std::clamp(ctx.computerPauseMs, 0, kWatchMs));
 }
 
 QPushButton* ComputerSeats::nextPress() const {
@@ -60,7 +62,7 @@ QPushButton* ComputerSeats::nextPress() const {
     if (!computer(mover)) return nullptr;
     if (auto* reward = onShow<Nagrade>(screens, ScreenId::Nagrade))
         return Computer::TakeReward(gs, mover, reward->offered()) ? reward->Command1
-                                                                 : reward->Command2;
+                                                                  : reward->Command2;
     if (auto* danger = onShow<opasnost>(screens, ScreenId::opasnost)) return danger->Command1;
     if (auto* board = onShow<Form1>(screens, ScreenId::Form1))
         return board->walking() ? nullptr : board->Command1;
@@ -90,13 +92,14 @@ void ComputerSeats::watch() {
     busy_ = true;
     next->setFocus();
     next->setDown(true);
-    QTimer::singleShot(kShownDownMs, this, [this, button = QPointer<QPushButton>(next)] {
-        busy_ = false;
-        if (button == nullptr) return;
-        button->setDown(false);
-        // A window closed meanwhile may have changed what is to be pressed.
-        if (button == nextPress()) click(button);
-    });
+    QTimer::singleShot(std::min(kShownDownMs, ctx.computerPauseMs), this,
+                       [this, button = QPointer<QPushButton>(next)] {
+                           busy_ = false;
+                           if (button == nullptr) return;
+                           button->setDown(false);
+                           // A window closed meanwhile may have changed what is to be pressed.
+                           if (button == nextPress()) click(button);
+                       });
 }
 
 void ComputerSeats::click(QPushButton* button) {

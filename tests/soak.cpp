@@ -23,6 +23,7 @@
 #include <random>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/Context.h"
 #include "platform/DirList.h"
@@ -366,6 +367,16 @@ double peakResidentMb() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
+// Resident memory now: the peak alone would hide whether memory is given back between games.
+double residentMb() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
+}
+
 // Copies the asset tree with every file truncated or replaced by random bytes.
 void breakAssets(const QString& from, const QString& to, uint64_t seed) {
     std::mt19937 rng(static_cast<std::mt19937::result_type>(seed));
@@ -461,9 +472,9 @@ int main(int argc, char* argv[]) {
         std::printf(
             "soak: %ld games, %ld events, %ld victories, %ld broken, %ld timer ticks; %.2f "
             "games/s, "
-            "peak %.1f MB\n",
+            "resident %.1f MB, peak %.1f MB\n",
             played, events, counts[Outcome::Victory], counts[Outcome::Broken], ticks.count, rate,
-            peakResidentMb());
+            residentMb(), peakResidentMb());
         std::fflush(stdout);
     }
     const double lastRate = rateSince(tenth, lastTenthStartMs);

@@ -66,6 +66,26 @@ private slots:
                  QStringLiteral("missing.gif blanksword.png2"));
     }
 
+    // Large pictures (fight backgrounds) are kept one at a time, so a long session does not
+    // hold them all; the small ones stay decoded once.
+    void largePicturesAreKeptOneAtATime() {
+        QTemporaryDir dir;
+        QImage large(1100, 1000, QImage::Format_RGB32);  // 4.4 MB decoded
+        large.fill(Qt::darkGreen);
+        QVERIFY(large.save(dir.path() + QStringLiteral("/1.png"), "PNG"));
+        QVERIFY(large.save(dir.path() + QStringLiteral("/2.png"), "PNG"));
+        QVERIFY(large.copy(0, 0, 8, 8).save(dir.path() + QStringLiteral("/small.png"), "PNG"));
+        Pictures pictures(dir.path());
+        PictureBox box(QStringLiteral("pozadina"), nullptr);
+        QStringList decodes;
+        for (const char* name : {"1.png", "1.png", "small.png", "2.png", "1.png", "small.png"}) {
+            pictures.load(&box, QString::fromLatin1(name));
+            QCOMPARE(box.pixmap().isNull(), false);
+            decodes << QString::number(pictures.decodeCount());
+        }
+        QCOMPARE(decodes.join(u' '), QStringLiteral("1 1 2 3 4 4"));
+    }
+
     // A synchronous sound lasts its clip on a device (the dummy one counts); without a device,
     // or without the file, it returns at once.
     void synchronousSoundWaitsOnlyForARealClip() {
