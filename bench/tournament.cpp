@@ -6,6 +6,7 @@
 //   tournament [--games N] [--seed S] [--goals 100,20] [--opponents naive,random] [--cap TURNS]
 // Prints a Markdown table: the computer's share of the games won, with a 95 % interval.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <cmath>
@@ -38,7 +39,7 @@ const char* nameOf(Policy p) {
 
 class Silent : public Sound {
 public:
-    void play(const QString&, Mode) override {}
+    void output(const QString&, Mode) override {}
 };
 
 class NoQuit : public App {
@@ -121,8 +122,8 @@ Result playOne(const std::array<Policy, 4>& seats, int goal, uint64_t seed, long
             break;
         }
         const int mover = gs.currentPlayer;
-        auto* board = screens.isVisible(ScreenId::Form1) ? screens.loadedAs<Form1>(ScreenId::Form1)
-                                                         : nullptr;
+        auto* board =
+            screens.isVisible(ScreenId::Form1) ? screens.loadedAs<Form1>(ScreenId::Form1) : nullptr;
         if (board != nullptr) ++result.turns;
         if (computers.pressNow()) continue;
         QPushButton* press = nullptr;
@@ -165,24 +166,35 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList args = QApplication::arguments();
-    const auto value = [&](const char* key, const char* fallback) {
-        const qsizetype i = args.indexOf(QLatin1String(key));
-        return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString::fromLatin1(fallback);
-    };
-    const long games = value("--games", "400").toLong();
-    const uint64_t seed = value("--seed", "1").toULongLong();
-    const long cap = value("--cap", "2000").toLong();
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addOptions({
+        {QStringLiteral("games"), QStringLiteral("Games for each goal and opponent."),
+         QStringLiteral("N"), QStringLiteral("400")},
+        {QStringLiteral("seed"), QStringLiteral("The first game's seed."), QStringLiteral("S"),
+         QStringLiteral("1")},
+        {QStringLiteral("cap"), QStringLiteral("Turns before a game counts as undecided."),
+         QStringLiteral("TURNS"), QStringLiteral("2000")},
+        {QStringLiteral("goals"), QStringLiteral("The gold to win, comma-separated."),
+         QStringLiteral("G,..."), QStringLiteral("100,20")},
+        {QStringLiteral("opponents"), QStringLiteral("naive, random, or both."),
+         QStringLiteral("KIND,..."), QStringLiteral("naive,random")},
+    });
+    options.process(application);
+    const long games = options.value(QStringLiteral("games")).toLong();
+    const uint64_t seed = options.value(QStringLiteral("seed")).toULongLong();
+    const long cap = options.value(QStringLiteral("cap")).toLong();
     QList<int> goals;
-    for (const QString& g : value("--goals", "100,20").split(QLatin1Char(',')))
+    for (const QString& g : options.value(QStringLiteral("goals")).split(QLatin1Char(',')))
         goals.append(g.toInt());
     // Pictures missing from the offscreen platform's view and the like are not the figures.
     std::freopen("/dev/null", "w", stderr);
 
-    std::printf("| Opponents | Goal | Games | Computer won | 95 %% interval | Capped | Mean turns "
-                "| Budget |\n|---|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "| Opponents | Goal | Games | Computer won | 95 %% interval | Capped | Mean turns "
+        "| Budget |\n|---|---|---|---|---|---|---|---|\n");
     QList<Policy> opponents;
-    for (const QString& o : value("--opponents", "naive,random").split(QLatin1Char(',')))
+    for (const QString& o : options.value(QStringLiteral("opponents")).split(QLatin1Char(',')))
         opponents.append(o == QLatin1String("random") ? Policy::Random : Policy::Naive);
     // Decoded once for all games, as in one run of the game.
     Pictures pictures(QStringLiteral(KAVGALIJA_ASSETS_DIR));
@@ -207,11 +219,12 @@ int main(int argc, char* argv[]) {
                 won += r.winner == mine ? 1 : 0;
             }
             const auto [low, high] = wilson(won, decided);
-            std::printf("| three %s | %d | %ld | %.1f %% (%ld of %ld won) | %.1f to %.1f %% | %ld "
-                        "| %.0f | %s |\n",
-                        nameOf(others), goal, games, 100.0 * won / std::max(decided, 1L), won,
-                        decided, 100 * low, 100 * high, capped, double(turns) / games,
-                        low > 0.25 ? "met (above 25 %)" : "**missed**");
+            std::printf(
+                "| three %s | %d | %ld | %.1f %% (%ld of %ld won) | %.1f to %.1f %% | %ld "
+                "| %.0f | %s |\n",
+                nameOf(others), goal, games, 100.0 * won / std::max(decided, 1L), won, decided,
+                100 * low, 100 * high, capped, double(turns) / games,
+                low > 0.25 ? "met (above 25 %)" : "**missed**");
             std::fflush(stdout);
         }
     }

@@ -8,6 +8,7 @@
 // replays with --seed <printed seed> --games 1; a crash ends the run after its game's seed.
 #include <QApplication>
 #include <QCheckBox>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -405,22 +406,24 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList args = QApplication::arguments();
-    const auto value = [&](const char* key, const char* fallback) {
-        const qsizetype i = args.indexOf(QLatin1String(key));
-        return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString::fromLatin1(fallback);
-    };
-    const long games = value("--games", "200").toLong();
-    const uint64_t seed = value("--seed", "1").toULongLong();
-    const QString assets = value("--assets", "normal");
-    if (games <= 0) {
-        std::fprintf(stderr,
-                     "usage: soak [--games N] [--seed S] [--assets normal|empty|broken] "
-                     "[--quiet]\n");
-        return 2;
-    }
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addOptions({
+        {u"games"_s, u"How many games to play."_s, u"N"_s, u"200"_s},
+        {u"seed"_s, u"The first game's seed; the next games take the next seeds."_s, u"S"_s,
+         u"1"_s},
+        {u"assets"_s, u"The game's files as they are, none, or broken."_s, u"normal|empty|broken"_s,
+         u"normal"_s},
+        {u"quiet"_s, u"Leave out Qt's own warnings."_s},
+    });
+    options.process(application);
+    const long games = options.value(u"games"_s).toLong();
+    const uint64_t seed = options.value(u"seed"_s).toULongLong();
+    const QString assets = options.value(u"assets"_s);
+    if (games <= 0 || !QStringList{u"normal"_s, u"empty"_s, u"broken"_s}.contains(assets))
+        options.showHelp(2);
     // Qt's own chatter (missing pictures and the like) is not what the soak reports.
-    if (args.contains(QStringLiteral("--quiet"))) std::freopen("/dev/null", "w", stderr);
+    if (options.isSet(u"quiet"_s)) std::freopen("/dev/null", "w", stderr);
 
     QString appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR);
     QTemporaryDir temp;
