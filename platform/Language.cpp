@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "Ui.h"
+
 namespace {
 
 QString current_ = Language::ORIGINAL;
@@ -16,10 +18,10 @@ QTranslator& translator() {
 // Qt's own texts that the game's windows show: the input box's buttons and a text field's menu.
 // Debian has no Serbian translation of Qt, so the game's files carry these few.
 [[maybe_unused]] const char* const kQtTexts[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),  QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
-    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),     QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),   QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),      QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),       QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),     QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
 };
 
@@ -66,6 +68,7 @@ bool set(const QString& code) {
     if (code == current_) return true;
     QCoreApplication::removeTranslator(&translator());
     current_ = code;
+    Ui::reletter();
     if (code == ORIGINAL) return true;
     // The compiled translations are built into the program.
     QString file = code;

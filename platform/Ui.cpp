@@ -1,5 +1,6 @@
 #include "Ui.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Language.h"
 #include "PictureBox.h"
 
 namespace Ui {
@@ -18,10 +20,33 @@ QString buttonStyle() {
         "QPushButton:hover { background: #e0bb5e; }");
 }
 
+namespace {
+const QString kLettering = QStringLiteral("Comic Sans MS");
+
+// Comic Neue has no Cyrillic letters; rather than mix it with whichever font has them, Cyrillic
+// is lettered in Andika throughout, a font as plain and friendly.
+QStringList letteringFamilies() {
+    if (Language::current() == Language::CYRILLIC) return {QStringLiteral("Andika"), kLettering};
+    return {kLettering};
+}
+}  // namespace
+
 QFont gameFont(int pointSize, bool bold) {
-    QFont font(QStringLiteral("Comic Sans MS"), pointSize);
+    QFont font(letteringFamilies(), pointSize);
     font.setBold(bold);
     return font;
+}
+
+void reletter() {
+    const QStringList families = letteringFamilies();
+    for (QWidget* widget : QApplication::allWidgets()) {
+        QFont font = widget->font();
+        if (!widget->testAttribute(Qt::WA_SetFont) || !font.families().contains(kLettering) ||
+            font.families() == families)
+            continue;
+        font.setFamilies(families);
+        widget->setFont(font);
+    }
 }
 
 QLabel* label(QWidget* parent, const QString& designerName, const QString& text,
@@ -86,7 +111,7 @@ void installGameFonts(const QString& appDir) {
 void installFirstFonts(const QString& appDir) {
     registerFonts(appDir, {QStringLiteral("*-Regular.ttf"), QStringLiteral("*-Regular.otf"),
                            QStringLiteral("*-Bold.ttf"), QStringLiteral("*-Bold.otf")});
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(kLettering, QStringLiteral("Comic Neue"));
 }
 
 void installOtherFonts(const QString& appDir) {

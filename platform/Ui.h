@@ -24,8 +24,11 @@ inline QRect twips(int left, int top, int width, int height) {
 // The game's golden buttons, as a style sheet for a screen to add to its own.
 QString buttonStyle();
 
-// The game's lettering: "Comic Sans MS", which the game maps to its own look-alike font.
+// The game's lettering: "Comic Sans MS", which the game maps to its own look-alike font; in
+// Cyrillic, Andika.
 QFont gameFont(int pointSize, bool bold = false);
+// Letters every open window's game lettering anew for the language now spoken.
+void reletter();
 
 // A label that shows its text as plain text, never as markup.
 QLabel* label(QWidget* parent, const QString& designerName, const QString& text,

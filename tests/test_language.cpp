@@ -6,8 +6,10 @@
 
 #include "fight_support.h"
 #include "platform/Language.h"
+#include "platform/Ui.h"
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
+#include "screens/inventar/inventar.h"
 #include "screens/opasnost/opasnost.h"
 #include "screens/opcije/opcije.h"
 
@@ -59,8 +61,7 @@ private slots:
                      options->Combo1->currentText(),
                  u"OPTIONS|Options|English"_s);
         QCOMPARE(fight->Label8->text(), u"Nooo, not there.. I just had surgery there!!!!"_s);
-        QCOMPARE(fight->Image6->meaning() + u'|' + fight->Image8->meaning(),
-                 u"axe|red shield"_s);
+        QCOMPARE(fight->Image6->meaning() + u'|' + fight->Image8->meaning(), u"axe|red shield"_s);
         // Bora strikes back and misses; Ana answers with miss line 1.
         pushBlow(g.random, Blow{1, 2, 6, 0, 0, 3, 0});
         g.random.pushRoll(1, 10);
@@ -73,7 +74,17 @@ private slots:
         QCOMPARE(g.dialogs.inputPrompts.first(), u"Do you want to take the axe too?"_s);
         QCOMPARE(g.gs.playerWeapon[0] + u'|' + g.gs.playerShield[0], u"axe|crveni stit"_s);
 
+        // Comic Neue has no Cyrillic: the lettering is all Andika, in the open windows and the
+        // ones opened now, and Comic Neue again in the original.
+        Ui::installGameFonts(QStringLiteral(KAVGALIJA_ASSETS_DIR));
+        const auto lettering = [&] {
+            inventar bag(g.ctx);
+            return QFontInfo(fight->Label8->font()).family() + u'|' +
+                   QFontInfo(bag.Label1->font()).family();
+        };
+        QCOMPARE(lettering(), u"Comic Neue|Comic Neue"_s);
         choose(Language::CYRILLIC);
+        QCOMPARE(lettering(), u"Andika|Andika"_s);
         QCOMPARE(title->Command2->text() + u'|' + title->windowTitle(), u"ОПЦИЈЕ|КАВГАЛИЈА!"_s);
         // Qt's own buttons, as the input box shows them.
         const QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -82,6 +93,7 @@ private slots:
         QCOMPARE(title->Command2->text() + u'|' + options->Label2->text() + u'|' +
                      options->Combo1->currentText(),
                  u"OPCIJE|zlatnika.|Srpski (latinica)"_s);
+        QCOMPARE(lettering(), u"Comic Neue|Comic Neue"_s);
     }
 
     // Off plays nothing through the sound service, whether turned off in the options or with M
