@@ -263,12 +263,14 @@ private slots:
 
     // Dule's 3 from square 11 meets Bora on 14; the fight waits for the walk, however it ends.
     void walkEndsOnTheRolledSquareBeforeTheTurnGoesOn_data() {
-        QTest::addColumn<bool>("click");
-        QTest::newRow("walks to the end") << false;
-        QTest::newRow("a click ends it at once") << true;
+        QTest::addColumn<QString>("hurry");
+        QTest::newRow("walks to the end") << QString();
+        QTest::newRow("a click ends it at once") << u"click Inventar"_s;
+        // A screen reader presses the button itself, past the keys and the mouse.
+        QTest::newRow("a screen reader's press ends it") << u"press the die"_s;
     }
     void walkEndsOnTheRolledSquareBeforeTheTurnGoesOn() {
-        QFETCH(bool, click);
+        QFETCH(QString, hurry);
         TestGame g;
         g.ctx.walkStepMs = 120;
         fight_test::setUpPlayers(g.gs);
@@ -286,9 +288,15 @@ private slots:
         QCOMPARE(g.gs.playerSquare[3], 14);
         QCOMPARE(f->shownSquare(3), 11);
         QCOMPARE(f->Image2[11]->fileName(), u"lik05.gif"_s);
-        if (click) QTest::mouseClick(f->Command3, Qt::LeftButton);  // ends the walk, not Inventar
+        if (hurry == u"click Inventar") QTest::mouseClick(f->Command3, Qt::LeftButton);
+        if (hurry == u"press the die")
+            QAccessible::queryAccessibleInterface(f->Command1)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(g.screens.isLoaded(ScreenId::borba));
+        // It ends the walk only: no second roll, no inventory.
         QVERIFY(!g.screens.isLoaded(ScreenId::inventar));
+        QCOMPARE(g.dialogs.dieFaces, QList<int>{3});
         QCOMPARE(g.gs.playerSquare[3], 14);
         QCOMPARE(g.gs.opponentIndex, 1);
     }

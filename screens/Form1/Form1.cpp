@@ -107,7 +107,8 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
 
     const int mid = kWidth / 2;
-    Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {mid - 200, innerTop + 4, 400, 30});
+    Label1 =
+        Ui::label(this, QStringLiteral("Label1"), QString(), {mid - 200, innerTop + 4, 400, 30});
     Label1->setFont(Ui::gameFont(14, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label2 = new ElidedLabel(QStringLiteral("Label2"), this, {mid - 200, innerTop + 34, 400, 40});
@@ -179,7 +180,8 @@ void Form1::redraw() {
         if (!IsInGame(gs, k)) continue;
         const int s = shownSquare(k);
         if (Items::isArmorCode(gs.playerArmor[k])) tile[s] = Items::armorPicture(gs.playerArmor[k]);
-        if (Items::isShield(gs.playerShield[k])) shield[s] = Items::shieldPicture(gs.playerShield[k]);
+        if (Items::isShield(gs.playerShield[k]))
+            shield[s] = Items::shieldPicture(gs.playerShield[k]);
         portrait[s] = gs.playerPortrait[k];
         if (!gs.playerWeapon[k].isEmpty()) weapon[s] = Items::weaponPicture(gs.playerWeapon[k]);
     }
@@ -252,6 +254,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
+    if (hurryWalk()) return;
     const int p = gs.currentPlayer;
     ctx.random.randomize();
     const int d = ctx.random.roll(6);
@@ -303,12 +306,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
         case QEvent::Shortcut:
-            // Ended from the event loop, not from inside this filter: the rest of the turn may
-            // open boxes and screens.
-            if (!finishAsked_) {
-                finishAsked_ = true;
-                QMetaObject::invokeMethod(this, &Form1::finishWalk, Qt::QueuedConnection);
-            }
+            hurryWalk();
             return true;
         case QEvent::MouseButtonRelease:
         case QEvent::KeyRelease:
@@ -318,6 +316,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+bool Form1::hurryWalk() {
+    if (!walking()) return false;
+    // Ended from the event loop, not from inside an event filter or a click: the rest of the
+    // turn may open boxes and screens.
+    if (!finishAsked_) {
+        finishAsked_ = true;
+        QMetaObject::invokeMethod(this, &Form1::finishWalk, Qt::QueuedConnection);
+    }
+    return true;
 }
 
 void Form1::landed() {
@@ -360,10 +369,12 @@ void Form1::landed() {
 }
 
 void Form1::Command2_Click() {
+    if (hurryWalk()) return;
     ctx.screens.show(ScreenId::opcije);
 }
 
 void Form1::Command3_Click() {
+    if (hurryWalk()) return;
     ctx.screens.show(ScreenId::inventar);
 }
 

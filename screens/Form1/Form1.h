@@ -74,6 +74,10 @@ private:
     // The rest of a turn once the mover stands on the rolled square: a meeting, a reward, a
     // danger, a coin, or a plain square and the next player.
     void landed();
+    // During a walk any input only ends it; true then, and the caller does nothing else. Keys and
+    // the mouse are caught before they reach a button; this catches a button pressed directly,
+    // as a screen reader does.
+    bool hurryWalk();
 
     QTimer walkTimer_;
     int walker_ = -1;  // the slot whose token is walking
