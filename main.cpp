@@ -15,12 +15,13 @@
 #include "platform/Sound.h"
 #include "platform/SoundKey.h"
 #include "platform/Ui.h"
-#include "screens/Form2/Form2.h"
 #include "screens/ComputerSeats.h"
+#include "screens/Form2/Form2.h"
 #include "screens/Registry.h"
 #include "state/GameState.h"
 
 int main(int argc, char* argv[]) {
+    Pictures::returnLargeBlocksWhenFreed();
     QApplication application(argc, argv);
     // No display name: Qt would add it to every window title, and each screen has its own.
     QApplication::setApplicationName(QStringLiteral("kavgalija"));

@@ -2,6 +2,9 @@
 
 #include <QImageReader>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "PictureBox.h"
 
@@ -27,6 +30,13 @@ QImage readImage(const QString& path) {
 }  // namespace
 
 Pictures::Pictures(QString appDir) : appDir_(std::move(appDir)) {}
+
+void Pictures::returnLargeBlocksWhenFreed() {
+#ifdef __GLIBC__
+    // A fixed limit also stops glibc from raising it by itself.
+    mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+#endif
+}
 
 QString Pictures::displayName(const QString& name) {
     QString n = PathResolver::normalize(name);
