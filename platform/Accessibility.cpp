@@ -91,8 +91,12 @@ void notify(QWidget* screen, const QString& sentence) {
     note->setGeometry(0, 0, 1, 1);
     note->setAttribute(Qt::WA_TransparentForMouseEvents);
     note->show();
-    // Long enough for a busy screen reader to have read it.
-    QTimer::singleShot(60000, note, &QObject::deleteLater);
+    // Long enough for a busy screen reader to have read it. The timer is the note's own, so it
+    // goes with a note that goes sooner (with its screen) instead of waiting out its minute.
+    auto* expiry = new QTimer(note);
+    expiry->setSingleShot(true);
+    QObject::connect(expiry, &QTimer::timeout, note, &QObject::deleteLater);
+    expiry->start(60000);
 }
 
 // Sentences of screens that have closed, for the next window.
