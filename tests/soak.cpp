@@ -48,6 +48,9 @@ constexpr int kEventCap = 6000;
 // Presses of computer seats within one turn: a long fight takes some dozens.
 constexpr int kComputerTurnCap = 1000;
 
+// Objects left under the application after a game; Qt keeps a handful of its own.
+constexpr qsizetype kObjectsLeftCap = 50;
+
 // A pause of the game's own that lasts longer than this is taken for a hang.
 constexpr qint64 kPauseLimitMs = 10000;
 
@@ -465,7 +468,14 @@ int main(int argc, char* argv[]) {
         const uint64_t gameSeed = seed + static_cast<uint64_t>(g);
         std::printf("soak: seed %llu\r", static_cast<unsigned long long>(gameSeed));
         std::fflush(stdout);
-        const Outcome out = Bot(gameSeed, pictures, sound).play();
+        Outcome out = Bot(gameSeed, pictures, sound).play();
+        // What a game leaves under the application (pending timers and the like) piles up over
+        // a session; a handful of Qt's own objects stay.
+        if (const qsizetype left = application.findChildren<QObject*>().size();
+            left > kObjectsLeftCap && out.kind != Outcome::Broken) {
+            out.kind = Outcome::Broken;
+            out.why = u"%1 objects left behind under the application"_s.arg(left);
+        }
         events += out.events;
         ++counts[out.kind];
         fakeSound.played.clear();  // its log of sounds is not needed, and would grow with the run
