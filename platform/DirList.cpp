@@ -1,5 +1,7 @@
 #include "DirList.h"
 
+#include <qapplicationstatic.h>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -9,6 +11,15 @@
 
 namespace {
 const QString kUp = QStringLiteral("..");
+
+// The same icons for every list of a run: each new icon's pixmaps are cached under new keys, and
+// Qt never frees the keys of pixmaps dropped from its cache, so icons made per list pile up.
+struct FolderIcons {
+    QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+    QIcon up = QApplication::style()->standardIcon(QStyle::SP_FileDialogToParent);
+    QIcon folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+};
+Q_APPLICATION_STATIC(FolderIcons, folderIcons)
 
 QString clean(const QString& path) {
     return QDir::cleanPath(PathResolver::normalize(path));
@@ -61,21 +72,19 @@ void DirList::keyPressEvent(QKeyEvent* event) {
 void DirList::refresh() {
     clear();
     // The open folder heads the list, as a folder tree would show it.
-    const QIcon folder = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    auto* open = new QListWidgetItem(folder, QFileInfo(path_).fileName(), this);
+    auto* open = new QListWidgetItem(folderIcons->open, QFileInfo(path_).fileName(), this);
     QFont bold = font();
     bold.setBold(true);
     open->setFont(bold);
     open->setFlags(Qt::ItemIsEnabled);
     if (path_ != root_) {
-        auto* up =
-            new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent), kUp, this);
+        auto* up = new QListWidgetItem(folderIcons->up, kUp, this);
         up->setData(Qt::UserRole, kUp);
     }
     const QStringList dirs =
         QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& d : dirs) {
-        auto* sub = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), d, this);
+        auto* sub = new QListWidgetItem(folderIcons->folder, d, this);
         sub->setData(Qt::UserRole, d);
     }
 }

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <random>
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -388,6 +389,33 @@ double residentMb() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
 }
 
+// The heap in use and the heap held from the system, over all of glibc's arenas: resident memory
+// that grows while the heap in use does not is fragmentation, not a leak.
+struct Heap {
+    double inUseMb = 0, heldMb = 0;
+};
+Heap heap() {
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* report = open_memstream(&text, &size);
+    if (!report) return {};
+    malloc_info(0, report);
+    std::fclose(report);
+    // The report ends with the totals of every arena: free chunks, then the system's share.
+    const QByteArray xml(text, static_cast<qsizetype>(size));
+    std::free(text);
+    const auto total = [&xml](const char* tag) {
+        const qsizetype at = xml.lastIndexOf(tag);
+        if (at < 0) return 0.0;
+        const qsizetype from = xml.indexOf("size=\"", at) + 6;
+        return xml.mid(from, xml.indexOf('"', from) - from).toDouble() / 1048576.0;
+    };
+    const double held = total("<system type=\"current\"");
+    const double free = total("<total type=\"fast\"") + total("<total type=\"rest\"");
+    const double mapped = total("<total type=\"mmap\"");  // large blocks, each its own mapping
+    return {held - free + mapped, held + mapped};
+}
+
 // Copies the asset tree with every file truncated or replaced by random bytes.
 void breakAssets(const QString& from, const QString& to, uint64_t seed) {
     std::mt19937 rng(static_cast<std::mt19937::result_type>(seed));
@@ -490,12 +518,13 @@ int main(int argc, char* argv[]) {
         const double rate = rateSince(tenth, tenthStartMs);
         if (played == tenth) firstRate = rate;
         tenthStartMs = clock.elapsed();
+        const Heap now = heap();
         std::printf(
             "soak: %ld games, %ld events, %ld victories, %ld broken, %ld timer ticks; %.2f "
             "games/s, "
-            "resident %.1f MB, peak %.1f MB\n",
+            "resident %.1f MB, peak %.1f MB, heap %.1f MB in use of %.1f\n",
             played, events, counts[Outcome::Victory], counts[Outcome::Broken], ticks.count, rate,
-            residentMb(), peakResidentMb());
+            residentMb(), peakResidentMb(), now.inUseMb, now.heldMb);
         std::fflush(stdout);
     }
     const double lastRate = rateSince(tenth, lastTenthStartMs);

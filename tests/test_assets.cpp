@@ -38,12 +38,13 @@ private slots:
                                     .split(' '))
             names << n + ".gif";
         for (int i = 0; i < 14; ++i) names << QString("lik%1.gif").arg(i, 2, 10, QChar('0'));
-        for (const QString& n : QString("title-1 title-2 title-3 title-4 title-5 title-6 title-7 "
-                                        "mishap-weapon mishap-armor mishap-dog mishap-money "
-                                        "mishap-post male female cards1 cards2 dice inventory "
-                                        "reward chest about-1 about-2 icon-16 icon-32 icon-48 "
-                                        "icon-64 icon-128 icon-256")
-                                    .split(' '))
+        for (const QString& n :
+             QString("title-1 title-2 title-3 title-4 title-5 title-6 title-7 "
+                     "mishap-weapon mishap-armor mishap-dog mishap-money "
+                     "mishap-post male female cards1 cards2 dice inventory "
+                     "reward chest about-1 about-2 arrow-down icon-16 icon-32 icon-48 "
+                     "icon-64 icon-128 icon-256")
+                 .split(' '))
             names << "ui/" + n + ".png";
         for (int i = 1; i <= 15; ++i) names << QString("pozadine/%1.jpg").arg(i);
         for (const QString& n : names) QTest::newRow(qPrintable(n)) << n;

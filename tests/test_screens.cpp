@@ -5,6 +5,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <malloc.h>
+
+#include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form2/Form2.h"
@@ -221,6 +224,32 @@ private slots:
         QVERIFY(!t.screens.isLoaded(ScreenId::credits));
         t.screens.show(ScreenId::credits);
         QCOMPARE(t.screen<credits>(ScreenId::credits)->label1Top(), 7920);
+    }
+
+    // Played for hours, the windows that repaint and refill themselves keep to the memory they
+    // took: the options' list box repainted, the theme list opened and closed again and again.
+    void repaintsAndRefillsLeaveTheHeapAsItWas() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the sanitizer's allocator keeps its own books");
+#else
+        TestGame g;
+        auto* creation = static_cast<Kreiranje*>(open(g, ScreenId::Kreiranje));
+        g.screens.show(ScreenId::opcije);
+        auto* options = g.screen<opcije>(ScreenId::opcije);
+        const auto inUse = [] { return mallinfo2().uordblks; };
+        const auto churn = [&](int times) {
+            for (int i = 0; i < times; ++i) {
+                options->Combo1->grab();
+                creation->Dir1->openRow(creation->Dir1->count() - 1);  // into a theme
+                creation->Dir1->openRow(1);                            // and out by ".."
+                creation->Dir1->grab();
+            }
+        };
+        churn(5);
+        const size_t before = inUse();
+        churn(200);
+        QCOMPARE_LE(qMax<qint64>(0, qint64(inUse()) - qint64(before)), 64 * 1024);
+#endif
     }
 };
 

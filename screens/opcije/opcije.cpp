@@ -29,6 +29,11 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
             "QLineEdit, QComboBox { background: #fff7e0; color: #2b1a0e;"
             " border: 2px solid #8a6430; border-radius: 6px; padding: 2px 6px; }"
             "QLineEdit:focus, QComboBox:focus { border-color: #2b1a0e; }"
+            // Its arrow drawn by the style sheet: the style's own arrow would be cached anew on
+            // every repaint under a fresh palette, and Qt never frees those cache keys.
+            "QComboBox::drop-down { border: none; width: 22px; }"
+            "QComboBox::down-arrow { image: url(\"%1/ui/arrow-down.png\"); width: 12px;"
+            " height: 8px; }"
             "QComboBox QAbstractItemView { background: #fff7e0; color: #2b1a0e;"
             " selection-background-color: #c9a24a; selection-color: #2b1a0e; }"
             "QCheckBox:focus { border-bottom: 2px solid #2b1a0e; }"
@@ -38,7 +43,8 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
             " border-radius: 4px; }"
             "QSlider::handle:horizontal { background: #e0bb5e; border: 2px solid #6b4a1c;"
             " width: 14px; margin: -6px 0; border-radius: 9px; }"
-            "QSlider::handle:horizontal:focus { border-color: #2b1a0e; background: #fff2c4; }") +
+            "QSlider::handle:horizontal:focus { border-color: #2b1a0e; background: #fff2c4; }")
+            .arg(c.appDir) +
         Ui::buttonStyle() + QStringLiteral("QPushButton:focus { border-color: #2b1a0e; }"));
     const QFont font = Ui::gameFont(12);
 
@@ -69,7 +75,8 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     for (const QString& code : Language::codes()) Combo1->addItem(QString(), code);
     Label4->setBuddy(Combo1);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Text1, Label2, Label3, Label4, Combo1})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label1, Text1, Label2, Label3, Label4, Combo1})
         w->setFont(font);
     Check1->setFont(Ui::gameFont(12, true));
 

@@ -44,6 +44,7 @@ done <<'SIZES'
 52 64 plavistit.gif crvenistit.gif
 57 65 lik??.gif
 150 150 zlatnici.gif ui/about-2.png
+12 8 ui/arrow-down.png
 260 150 oblacak.gif oblacak1.gif
 120 120 ui/title-?.png
 200 200 ui/mishap-*.png

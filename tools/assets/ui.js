@@ -249,6 +249,11 @@ function appIcon() {
   return svg(128, 128, o);
 }
 
+// ------------------------------------------------------------ the options' list arrow (12x8)
+function comboArrow() {
+  return svg(12, 8, `<path d="M1.5,1.5 L10.5,1.5 L6,6.6 Z" fill="${OL}" stroke="${OL}" stroke-width="1.4" stroke-linejoin="round"/>`);
+}
+
 function all() {
   const out = [];
   for (let i = 0; i < 7; i++) out.push([`ui/title-${i + 1}.png`, title(i), 120, 120]);
@@ -267,6 +272,7 @@ function all() {
   out.push(['ui/chest.png', victoryChest(), 260, 200]);
   out.push(['ui/about-1.png', about1(), 80, 300]);
   out.push(['ui/about-2.png', about2(), 150, 150]);
+  out.push(['ui/arrow-down.png', comboArrow(), 12, 8]);
   const ic = appIcon();
   out.push(['ui/icon.svg', ic, 128, 128]);
   for (const s of [16, 32, 48, 64, 128, 256]) out.push([`ui/icon-${s}.png`, ic, s, s, 1]);
