@@ -29,8 +29,8 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
             "QLineEdit, QComboBox { background: #fff7e0; color: #2b1a0e;"
             " border: 2px solid #8a6430; border-radius: 6px; padding: 2px 6px; }"
             "QLineEdit:focus, QComboBox:focus { border-color: #2b1a0e; }"
-            // Its arrow drawn by the style sheet: the style's own arrow would be cached anew on
-            // every repaint under a fresh palette, and Qt never frees those cache keys.
+            // The list's arrow is a picture of ours: the style's own would be cached anew on every
+            // repaint under a fresh palette, and Qt never frees those cache keys.
             "QComboBox::drop-down { border: none; width: 22px; }"
             "QComboBox::down-arrow { image: url(\"%1/ui/arrow-down.png\"); width: 12px;"
             " height: 8px; }"
