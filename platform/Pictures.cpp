@@ -48,7 +48,6 @@ void Pictures::setCaching(bool on) {
     caching_ = on;
     if (on) return;
     cache_.clear();
-    largeKey_.clear();
     large_ = {};
 }
 
@@ -66,13 +65,15 @@ QPixmap Pictures::picture(const QString& name) {
     if (caching_) {
         const auto it = cache_.constFind(n.key);
         if (it != cache_.constEnd()) return *it;
-        if (n.key == largeKey_) return large_;
+        if (n.key == large_.first) return large_.second;
     }
+    // Whatever comes next, the last large picture goes first (a picture on show keeps its own
+    // copy), so that a fight's background is never decoded beside the previous one.
+    large_ = {};
     QPixmap pixmap = decode(n.shown);
     if (!caching_) return pixmap;
     if (qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 > kLargeBytes) {
-        largeKey_ = n.key;
-        large_ = pixmap;
+        large_ = {n.key, pixmap};
     } else {
         cache_.insert(n.key, pixmap);
     }
@@ -106,7 +107,7 @@ QPixmap Pictures::decode(const QString& shown) {
         }
         return {};
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));  // handed over, not copied
     pixmap.setDevicePixelRatio(kArtScale);
     return pixmap;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <future>
+#include <utility>
 
 #include "PathResolver.h"
 
@@ -13,7 +14,7 @@ class PictureBox;
 
 // Loads the game's pictures from the application directory. Names come as the game writes them
 // ("\sword.gif", "sword.gif", "\pozadine\3.jpg"); each file is decoded once per run and shared,
-// but for large ones, of which only the last asked for is kept.
+// but for large ones, of which only the last asked for is kept, until the next decode.
 // A missing or unreadable file gives a blank element and one warning line, never an error.
 class Pictures {
 public:
@@ -59,8 +60,7 @@ private:
     std::future<QHash<QString, QImage>> prefetching_;  // by key
     QHash<QString, QImage> prefetched_;
     QHash<QString, QPixmap> cache_;
-    QString largeKey_;  // the one large picture kept, by key
-    QPixmap large_;
+    std::pair<QString, QPixmap> large_;  // the one large picture kept, by key
     QSet<QString> warned_;
     bool caching_ = true;
     int decodes_ = 0;
