@@ -10,14 +10,14 @@
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/SoundKey.h"
 #include "platform/Ui.h"
 #include "screens/ComputerSeats.h"
 #include "screens/Form2/Form2.h"
-#include "screens/Registry.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 
 int main(int argc, char* argv[]) {

@@ -12,10 +12,10 @@
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
-#include "screens/Registry.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 
 namespace bench {

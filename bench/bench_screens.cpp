@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "game/Duel.h"
+#include "screens/Flow.h"
 #include "BenchGame.h"
 #include "screens/Form1/Form1.h"
 #include "screens/borba/borba.h"
@@ -146,7 +148,8 @@ void Fight(benchmark::State& state) {
         Game::settle();
         state.ResumeTiming();
 
-        borba::Open(g.ctx);
+        ::Game::OpenFight(g.gs, g.random);
+        Flow::Landed(g.ctx);
         Game::settle();
         while (borba* f = g.screens.loadedAs<borba>(ScreenId::borba)) {
             if (blows > 100000) break;

@@ -24,15 +24,17 @@ std::vector<double> DamageOdds(int power, const QString& defenderShield) {
 }  // namespace
 
 double BlockChance(const QString& shield) {
-    if (shield == Items::BLUE_SHIELD) return 1.0 / 3.0;
-    if (shield == Items::RED_SHIELD) return 7.0 / 12.0;
-    return 0.0;
+    const int faces = Items::shieldDieFaces(shield);
+    if (faces == 0) return 0.0;
+    // The shield's die must reach the striker's.
+    double blocks = 0.0;
+    for (int strike = 1; strike <= kDieFaces; ++strike)
+        blocks += std::max(0, faces - strike + 1) / double(faces);
+    return blocks / kDieFaces;
 }
 
 double HitChance(const QString& defenderShield) {
-    const int faces = defenderShield == Items::BLUE_SHIELD  ? 3
-                      : defenderShield == Items::RED_SHIELD ? kDieFaces
-                                                            : 0;
+    const int faces = Items::shieldDieFaces(defenderShield);
     // The striker's die must beat the defender's die and pass the shield's die.
     double hits = 0.0;
     for (int strike = 1; strike <= kDieFaces; ++strike) {

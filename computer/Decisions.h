@@ -2,14 +2,13 @@
 
 #include <QString>
 
-struct GameState;
+#include "state/GameState.h"
 
 // How a computer player chooses, as plain functions of the game record. They only answer; the
 // computer acts by pressing the same buttons a person would.
 namespace Computer {
 
-// The three questions a fight's winner is asked about the loser's things, in the order asked.
-enum class Spoil { Weapon, Armor, Shield };
+using ::Spoil;
 
 // Take the reward on offer (reward number 1..11)?
 bool TakeReward(const GameState& gs, int player, int reward);

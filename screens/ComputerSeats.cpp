@@ -1,35 +1,44 @@
 #include "ComputerSeats.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QPushButton>
 #include <algorithm>
 
-#include "computer/Decisions.h"
-#include "platform/Context.h"
-#include "platform/Screens.h"
-#include "screens/Form1/Form1.h"
-#include "screens/Nagrade/Nagrade.h"
 #include "screens/borba/Fight.h"
-#include "screens/borba/borba.h"
-#include "screens/opasnost/opasnost.h"
+
+#include "computer/Decisions.h"
+#include "game/Decision.h"
+#include "game/Duel.h"
+#include "platform/Context.h"
+#include "platform/Screen.h"
+#include "platform/Screens.h"
 #include "state/GameState.h"
 
 namespace {
-// How long a pressed button shows pressed before its handler runs, and how often the seats look
-// at the table while they wait for their pause to pass; neither longer than the pause itself,
-// so a short pause (the soak's) stays short.
+// How long a pressed button shows pressed before its handler runs; never longer than the pause
+// itself, so a short pause (the soak's) stays short.
 constexpr int kShownDownMs = 150;
-constexpr int kWatchMs = 50;
 
-template <typename T>
-T* onShow(const Screens& screens, ScreenId id) {
-    return screens.isVisible(id) ? screens.loadedAs<T>(id) : nullptr;
+// The button of that name on the window, when the window is on show.
+QPushButton* button(const Screens& screens, ScreenId id, const char* name) {
+    if (!screens.isVisible(id)) return nullptr;
+    return screens.loaded(id)->findChild<QPushButton*>(QLatin1String(name));
 }
 }  // namespace
 
 ComputerSeats::ComputerSeats(Context& c) : ctx(c) {
-    connect(&watcher_, &QTimer::timeout, this, &ComputerSeats::watch);
-    watcher_.start(std::clamp(ctx.computerPauseMs, 0, kWatchMs));
+    // The table is looked at whenever the game has done what it had to and waits for something
+    // to happen: nothing ticks while nobody is to act.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &ComputerSeats::watch);
+    pause_.setSingleShot(true);
+    connect(&pause_, &QTimer::timeout, this, &ComputerSeats::pauseOver);
+}
+
+void ComputerSeats::stopWatching() {
+    disconnect(QAbstractEventDispatcher::instance(), nullptr, this, nullptr);
+    pause_.stop();
 }
 
 QPushButton* ComputerSeats::nextPress() const {
@@ -39,33 +48,38 @@ QPushButton* ComputerSeats::nextPress() const {
     if (busy_ || QApplication::activeModalWidget() != nullptr ||
         screens.isVisible(ScreenId::opcije) || screens.isVisible(ScreenId::inventar))
         return nullptr;
-    const int mover = gs.currentPlayer;
     const auto computer = [&gs](int slot) {
         return slot >= 0 && slot < GameState::MAX_PLAYERS && gs.playerComputer[slot];
     };
 
-    if (auto* fight = onShow<borba>(screens, ScreenId::borba)) {
-        const int met = gs.opponentIndex;
-        if (fight->Command1->isEnabled()) {
-            if (computer(mover))
-                return Computer::StrikeOn(gs, mover, met, true) ? fight->Command1 : fight->Command2;
+    const Game::Decision d = Game::PendingDecision(gs);
+    switch (d.kind) {
+        case Game::Decision::Kind::Blow: {
+            const int other = Game::FighterOn(gs, d.side == Side::Left ? Side::Right : Side::Left);
+            const bool left = d.side == Side::Left;
+            if (computer(d.player))
+                return button(screens, ScreenId::borba,
+                              Computer::StrikeOn(gs, d.player, other, true)
+                                  ? (left ? "Command1" : "Command3")
+                                  : (left ? "Command2" : "Command4"));
             // Before the first blow the one met may flee at once.
-            if (computer(met) && fight->Command4->isEnabled() &&
-                !Computer::StrikeOn(gs, met, mover, false))
-                return fight->Command4;
+            if (computer(other) && d.otherMayFlee &&
+                !Computer::StrikeOn(gs, other, d.player, false))
+                return button(screens, ScreenId::borba, "Command4");
             return nullptr;
         }
-        if (fight->Command3->isEnabled() && computer(met))
-            return Computer::StrikeOn(gs, met, mover, true) ? fight->Command3 : fight->Command4;
-        return nullptr;
+        case Game::Decision::Kind::Roll:
+            return computer(d.player) ? button(screens, ScreenId::Form1, "Command1") : nullptr;
+        case Game::Decision::Kind::Reward:
+            if (!computer(d.player)) return nullptr;
+            return button(screens, ScreenId::Nagrade,
+                          Computer::TakeReward(gs, d.player, d.reward) ? "Command1" : "Command2");
+        case Game::Decision::Kind::Mishap:
+            return computer(d.player) ? button(screens, ScreenId::opasnost, "Command1") : nullptr;
+        case Game::Decision::Kind::Spoil:  // answered in the box that asks it
+        case Game::Decision::Kind::None:
+            break;
     }
-    if (!computer(mover)) return nullptr;
-    if (auto* reward = onShow<Nagrade>(screens, ScreenId::Nagrade))
-        return Computer::TakeReward(gs, mover, reward->offered()) ? reward->Command1
-                                                                  : reward->Command2;
-    if (auto* danger = onShow<opasnost>(screens, ScreenId::opasnost)) return danger->Command1;
-    if (auto* board = onShow<Form1>(screens, ScreenId::Form1))
-        return board->walking() ? nullptr : board->Command1;
     return nullptr;
 }
 
@@ -78,12 +92,19 @@ bool ComputerSeats::pressNow() {
 
 void ComputerSeats::watch() {
     QPushButton* next = nextPress();
-    if (next != pending_) {
-        pending_ = next;
-        pendingSince_.start();
-    }
-    if (next == nullptr || pendingSince_.elapsed() < ctx.computerPauseMs) return;
+    if (next == pending_) return;
+    // Something else is to be pressed now: its pause starts anew.
+    pending_ = next;
+    if (next == nullptr)
+        pause_.stop();
+    else
+        pause_.start(std::max(ctx.computerPauseMs, 0));
+}
+
+void ComputerSeats::pauseOver() {
+    QPushButton* next = nextPress();
     pending_ = nullptr;
+    if (next == nullptr) return;
     if (ctx.computerPauseMs <= 0) {
         click(next);
         return;
@@ -124,23 +145,11 @@ bool ComputerDialogs::personTakesPart() const {
            (screens_.isLoaded(ScreenId::borba) && person(gs_.opponentIndex));
 }
 
-int ComputerDialogs::fightWinner() const {
-    if (!screens_.isLoaded(ScreenId::borba)) return -1;
-    const int left = gs_.currentPlayer;
-    const int right = gs_.opponentIndex;
-    if (right < 0 || right >= GameState::MAX_PLAYERS) return -1;
-    if (gs_.playerHealth[left] <= 0) return right;
-    if (gs_.playerHealth[right] <= 0) return left;
-    return -1;
-}
-
 void ComputerDialogs::message(const QString& prompt) {
     dieMessage(prompt, 0);
 }
 
 void ComputerDialogs::dieMessage(const QString& prompt, int face) {
-    // The spoils questions follow the messages that proclaim the winner.
-    questionsAsked_ = 0;
     if (personTakesPart())
         boxes_.dieMessage(prompt, face);
     else
@@ -148,13 +157,12 @@ void ComputerDialogs::dieMessage(const QString& prompt, int face) {
 }
 
 QString ComputerDialogs::input(const QString& prompt) {
-    // Weapon, armour, then (when the loser has one) shield: always asked in this order.
-    const auto spoil = static_cast<Computer::Spoil>(qMin(questionsAsked_++, 2));
-    const int winner = fightWinner();
-    if (winner < 0 || !gs_.playerComputer[winner]) return boxes_.input(prompt);
-    const int loser = winner == gs_.currentPlayer ? gs_.opponentIndex : gs_.currentPlayer;
+    const Game::Decision d = Game::PendingDecision(gs_);
+    if (d.kind != Game::Decision::Kind::Spoil || !gs_.playerComputer[d.player])
+        return boxes_.input(prompt);
+    const int loser = Game::WinnerAndLoser(gs_).second;
     // Only this exact answer takes the spoils; any other is no.
-    const QString answer = Computer::TakeSpoil(gs_, winner, loser, spoil)
+    const QString answer = Computer::TakeSpoil(gs_, d.player, loser, d.spoil)
                                ? SpoilsYes()
                                : QCoreApplication::translate("ComputerDialogs", "ne");
     return boxes_.answeredInput(prompt, answer, ReadingTimeMs(prompt + answer));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -26,15 +25,18 @@ public:
     bool pressNow();
     // How many buttons the seats have pressed so far.
     int presses() const { return presses_; }
+    // The seats act only when told to (pressNow), never by themselves.
+    void stopWatching();
 
 private:
+    // Looks at the table once the event loop has nothing left to do.
     void watch();
+    void pauseOver();
     void click(QPushButton* button);
 
     Context& ctx;
-    QTimer watcher_;
     QPointer<QPushButton> pending_;  // the press being waited for
-    QElapsedTimer pendingSince_;
+    QTimer pause_;
     bool busy_ = false;  // a press is showing or its handler is running
     int presses_ = 0;
 };
@@ -54,11 +56,8 @@ public:
 
 private:
     bool personTakesPart() const;
-    // The fighter still standing while a fight is being settled, or -1.
-    int fightWinner() const;
 
     Dialogs& boxes_;
     const GameState& gs_;
     const Screens& screens_;
-    int questionsAsked_ = 0;  // spoils questions since the last message box
 };

@@ -17,3 +17,8 @@ void PassTurn(GameState& gs) {
 bool IsInGame(const GameState& gs, int slot) {
     return slot >= 0 && slot < slotsTakingPart(gs);
 }
+
+int SquareAfter(int square, int by) {
+    constexpr int n = GameState::BOARD_SQUARES;
+    return ((square + by) % n + n) % n;
+}

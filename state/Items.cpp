@@ -55,6 +55,12 @@ int weaponPower(const QString& weapon) {
     return 0;
 }
 
+int shieldDieFaces(const QString& shield) {
+    if (shield == BLUE_SHIELD) return 3;
+    if (shield == RED_SHIELD) return 6;
+    return 0;
+}
+
 QString weaponName(const QString& weapon) {
     return itemName(weapon);
 }
@@ -86,36 +92,45 @@ Reward reward(int number) {
     };
     static const Row rows[REWARD_COUNT] = {
         {RewardKind::Weapon, "dagger", 0,
-         QT_TRANSLATE_NOOP("Items", "Bodez je oruzje lopova.Lako se moze sakriti za pojas,ali je "
-                                    "beskorisno protiv jacih oklopa.")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Bodez je oruzje lopova.Lako se moze sakriti za pojas,ali je "
+                           "beskorisno protiv jacih oklopa.")},
         {RewardKind::Weapon, "sword", 0,
-         QT_TRANSLATE_NOOP("Items", "Mac je klasicno oruzje ratnika.Precizan i ostar dobar je za "
-                                    "sve situacije u borbi.")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Mac je klasicno oruzje ratnika.Precizan i ostar dobar je za "
+                           "sve situacije u borbi.")},
         {RewardKind::Weapon, "axe", 0,
-         QT_TRANSLATE_NOOP("Items", "Sekira je oruzje varvara.Ovo nemilosrdno oruzje probija i "
-                                    "najjace oklope.")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Sekira je oruzje varvara.Ovo nemilosrdno oruzje probija i "
+                           "najjace oklope.")},
         {RewardKind::Weapon, "spear", 0,
-         QT_TRANSLATE_NOOP("Items", "Ovo koplje su koristile falange hoplita u staroj grckoj."
-                                    "Posebno je ojacano za borbu sa jakim protivnicima.")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Ovo koplje su koristile falange hoplita u staroj grckoj."
+                           "Posebno je ojacano za borbu sa jakim protivnicima.")},
         {RewardKind::Treasure, "", 0,
-         QT_TRANSLATE_NOOP("Items", "Nije sve u zlatu neki kazu...mada vecina toga jeste.Nasli "
-                                    "ste blago!")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Nije sve u zlatu neki kazu...mada vecina toga jeste.Nasli "
+                           "ste blago!")},
         {RewardKind::Armor, "", 1,
          QT_TRANSLATE_NOOP("Items", "Opusteno i lagano odelo za leto.Mantija...")},
         {RewardKind::Armor, "", 2,
          QT_TRANSLATE_NOOP("Items", "Kozna jakna.Stiti od strela,ali slab otpor tezem cheliku.")},
         {RewardKind::Armor, "", 3,
-         QT_TRANSLATE_NOOP("Items", "Napravljen od sitnih pletenih lanaca ovaj oklop je pravi "
-                                    "otpor za sve.")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Napravljen od sitnih pletenih lanaca ovaj oklop je pravi "
+                           "otpor za sve.")},
         {RewardKind::Armor, "", 4,
-         QT_TRANSLATE_NOOP("Items", "Najjaci od svih oklopa,ovaj oklop od celicnih plocha je "
-                                    "najbolja stvar za vas!")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Najjaci od svih oklopa,ovaj oklop od celicnih plocha je "
+                           "najbolja stvar za vas!")},
         {RewardKind::Shield, "plavi stit", 0,
-         QT_TRANSLATE_NOOP("Items", "Ukoliko uspete da se odbranite plavim stitom,procicete bez "
-                                    "ogrebotine!")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Ukoliko uspete da se odbranite plavim stitom,procicete bez "
+                           "ogrebotine!")},
         {RewardKind::Shield, "crveni stit", 0,
-         QT_TRANSLATE_NOOP("Items", "Crveni stit je duplo bolji od plavog stita!Vece sanse su da "
-                                    "se odbranite!")},
+         QT_TRANSLATE_NOOP("Items",
+                           "Crveni stit je duplo bolji od plavog stita!Vece sanse su da "
+                           "se odbranite!")},
     };
     if (number < 1 || number > REWARD_COUNT) return Reward{};
     const Row& row = rows[number - 1];

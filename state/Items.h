@@ -33,6 +33,9 @@ QString armorName(int code);
 // Armour picture for codes 0..4; empty for any other code.
 QString armorPicture(int code);
 
+// The faces of the die a shield rolls against each blow: a blue one 3, a red one 6, none 0.
+int shieldDieFaces(const QString& shield);
+
 // "plavistit.gif" or "crvenistit.gif"; empty for no shield.
 QString shieldPicture(const QString& shield);
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "game/Duel.h"
+#include "screens/Flow.h"
 #include "platform/PictureBox.h"
 #include "screens/borba/borba.h"
 #include "support/TestGame.h"
@@ -42,7 +44,8 @@ inline borba* openFight(TestGame& g, int mover, int met, int background = 7) {
     g.gs.opponentIndex = met;
     g.screens.show(ScreenId::Form1);
     g.random.pushRoll(background, 15);
-    borba::Open(g.ctx);
+    Game::OpenFight(g.gs, g.random);
+    Flow::Landed(g.ctx);
     return g.screen<borba>(ScreenId::borba);
 }
 

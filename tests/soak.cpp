@@ -36,7 +36,7 @@
 #include "screens/ComputerSeats.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form1/RacePanel.h"
-#include "screens/Registry.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 #include "support/Fakes.h"

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "game/Duel.h"
+#include "screens/Flow.h"
 #include "computer/Decisions.h"
 #include "screens/ComputerSeats.h"
 #include "screens/Form1/Form1.h"
@@ -234,7 +236,8 @@ void TestComputer::fightBetweenComputersEndsByItself() {
     g.gs.playerComputer = {true, true};
     g.gs.opponentIndex = 1;
     ComputerSeats seats(g.ctx);
-    borba::Open(g.ctx);
+    Game::OpenFight(g.gs, g.random);
+    Flow::Landed(g.ctx);
     // Nobody has gold to lose: they fight to a fall, whose spoils the winner answers itself.
     QVERIFY(LetComputersPlay([&g] { return !g.screens.isLoaded(ScreenId::borba); }));
     QVERIFY(g.screens.isVisible(ScreenId::Form1));
@@ -255,7 +258,8 @@ void TestComputer::fightBetweenComputersEndsByItself() {
     g.gs.currentPlayer = 0;
     g.gs.opponentIndex = 1;
     g.gs.playerHealth = {10, 10};
-    borba::Open(g.ctx);
+    Game::OpenFight(g.gs, g.random);
+    Flow::Landed(g.ctx);
     auto* fight = g.screen<borba>(ScreenId::borba);
     QVERIFY(LetComputersPlay([&] { return fight->Command3->isEnabled(); }));
     QVERIFY(!g.dialogs.messages.isEmpty());

@@ -124,7 +124,7 @@ private slots:
             for (int o = 0; o < 4; ++o) {
                 QSet<QString> lines;
                 for (int n = 1; n <= 10; ++n) {
-                    const QString line = TauntText({BlowOutcome(o), n});
+                    const QString line = TauntText({Game::BlowOutcome(o), n});
                     lines << line;
                     bubble->setText(line);
                     for (const QString& word : line.split(QLatin1Char(' ')))

@@ -14,7 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
 

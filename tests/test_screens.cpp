@@ -7,6 +7,8 @@
 
 #include <malloc.h>
 
+#include "game/Duel.h"
+#include "screens/Flow.h"
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "screens/Form1/Form1.h"
@@ -31,7 +33,12 @@ QWidget* open(TestGame& g, ScreenId id) {
     if (id != ScreenId::Kreiranje) k->Command3_Click();
     if (id == ScreenId::pobeda) g.gs.playerGold[0] = g.gs.goldToWin;
     g.gs.opponentIndex = 1;
-    id == ScreenId::borba ? borba::Open(g.ctx) : g.screens.show(id);
+    if (id == ScreenId::borba) {
+        Game::OpenFight(g.gs, g.random);
+        Flow::Landed(g.ctx);
+    } else {
+        g.screens.show(id);
+    }
     return g.screens.loaded(id);
 }
 

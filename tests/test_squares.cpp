@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "fight_support.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Nagrade/Nagrade.h"
 #include "screens/opasnost/opasnost.h"

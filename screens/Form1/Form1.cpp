@@ -6,17 +6,16 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "game/Turn.h"
 #include "platform/Accessibility.h"
 #include "platform/App.h"
 #include "platform/Dialogs.h"
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
-#include "platform/Screens.h"
 #include "platform/Ui.h"
+#include "screens/Flow.h"
 #include "screens/Form1/RacePanel.h"
-#include "screens/borba/borba.h"
 #include "state/Items.h"
 
 namespace {
@@ -39,19 +38,6 @@ QString tileOfKind(const QString& kind) {
     if (kind == QLatin1String("nagrada")) return QStringLiteral("\\kovceg.gif");
     if (kind == QLatin1String("coin")) return QStringLiteral("\\coin.gif");
     return {};
-}
-
-QString kindOfDraw(int r) {
-    switch (r) {
-        case 6:
-            return QStringLiteral("opasnost");
-        case 7:
-            return QStringLiteral("nagrada");
-        case 8:
-            return QStringLiteral("coin");
-        default:
-            return QStringLiteral("polje");
-    }
 }
 }  // namespace
 
@@ -160,12 +146,6 @@ Form1::~Form1() {
     qApp->removeEventFilter(this);
 }
 
-void Form1::generate() {
-    gs.newGame = 0;
-    ctx.random.randomize();
-    for (int i = 1; i < N; ++i) gs.squareKind[i] = kindOfDraw(ctx.random.roll(8));
-}
-
 void Form1::redraw() {
     // Every layer of every square is worked out first and set once: a picture set again to what
     // it shows is not painted again, so a turn repaints only the squares that changed.
@@ -229,48 +209,39 @@ QString Form1::squareName(int square) const {
 }
 
 void Form1::Form_Load() {
-    if (gs.newGame == 1) generate();
+    const Game::Events start = Game::BeginTurn(gs, ctx.random);
     redraw();
-
-    const int p = gs.currentPlayer;
-    if (gs.playerGold[p] == gs.goldToWin) {
-        ctx.screens.show(ScreenId::pobeda);
-        // The victory screen closes the board; make sure of it even if that screen was already
-        // up, and touch nothing here after.
-        ctx.screens.unload(ScreenId::Form1);
+    const Game::EventKind now = start.last().kind;
+    if (now == Game::EventKind::Victory) {
+        // Touch nothing here after: the victory closes the board.
+        Flow::Victory(ctx);
         return;
     }
 
+    const int p = gs.currentPlayer;
     Label2->setText(gs.playerName[p]);
     Accessibility::announce(this, tr("Na potezu: %1").arg(gs.playerName[p]));
 
-    if (gs.playerSkipTurns[p] == 1) {
+    if (now == Game::EventKind::TurnLost) {
         ctx.dialogs.message(
             tr("Na potezu je %1,ali njega trenutno muchi inkvizicija...").arg(gs.playerName[p]));
-        gs.playerSkipTurns[p] = 0;
-        PassTurn(gs);
+        Game::PassOverLostTurn(gs);
         Form_Load();
     }
 }
 
 void Form1::Command1_Click() {
     if (hurryWalk()) return;
-    const int p = gs.currentPlayer;
-    ctx.random.randomize();
-    const int d = ctx.random.roll(6);
-    ctx.dialogs.dieMessage(QString::number(d), d);
-
-    int& square = gs.playerSquare[p];
-    const int from = square;
-    if (square + d > N - 1) square -= N;
-    square += d;
+    const std::optional<Game::Event> rolled = Game::Roll(gs, ctx.random);
+    if (!rolled) return;
+    ctx.dialogs.dieMessage(QString::number(rolled->amount), rolled->amount);
 
     if (ctx.walkStepMs <= 0) {
         landed();
         return;
     }
-    walker_ = p;
-    walkAt_ = from;
+    walker_ = rolled->player;
+    walkAt_ = rolled->number;
     finishAsked_ = false;
     qApp->installEventFilter(this);
     walkTimer_.start(ctx.walkStepMs);
@@ -331,37 +302,25 @@ bool Form1::hurryWalk() {
 
 void Form1::landed() {
     const int p = gs.currentPlayer;
-    const int square = gs.playerSquare[p];
-    const QString reached = squareName(square);
-    gs.opponentIndex = GameState::MAX_PLAYERS;  // nobody met
-    for (int i = 0; i < GameState::MAX_PLAYERS; ++i) {
-        if (i != p && IsInGame(gs, i) && gs.playerSquare[i] == square) {
-            gs.opponentIndex = i;
+    const QString reached = squareName(gs.playerSquare[p]);
+    const Game::Events events = Game::Land(gs, ctx.random);
+    if (events.isEmpty()) return;
+    switch (events.first().kind) {
+        case Game::EventKind::Met:
+            // The fight takes the board's place.
+            Flow::Landed(ctx);
+            return;
+        case Game::EventKind::RewardOffered:
+        case Game::EventKind::MishapStruck:
+            // The square reached is heard on the window it opens, as the board is gone by then.
+            if (Screen* next = Flow::Landed(ctx)) Accessibility::announce(next, reached);
+            return;
+        default:
             break;
-        }
-    }
-    if (gs.opponentIndex != GameState::MAX_PLAYERS) {
-        // A meeting beats whatever the square holds; the fight takes the board's place.
-        borba::Open(ctx);
-        return;
-    }
-
-    const QString& kind = gs.squareKind[square];
-    // The square reached is heard on the window it opens, as the board is gone by then.
-    if (kind == QLatin1String("nagrada")) {
-        ctx.screens.show(ScreenId::Nagrade);
-        Accessibility::announce(ctx.screens.loaded(ScreenId::Nagrade), reached);
-        return;
-    }
-    if (kind == QLatin1String("opasnost")) {
-        ctx.screens.show(ScreenId::opasnost);
-        Accessibility::announce(ctx.screens.loaded(ScreenId::opasnost), reached);
-        return;
     }
     Accessibility::announce(this, reached);
-    if (kind == QLatin1String("coin")) {
+    if (events.first().kind == Game::EventKind::CoinFound) {
         ctx.dialogs.message(tr("Nasli ste jedan zlatnik!"));
-        gs.playerGold[p] += 1;
         Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
     }
     PassTurn(gs);
@@ -370,25 +329,14 @@ void Form1::landed() {
 
 void Form1::Command2_Click() {
     if (hurryWalk()) return;
-    ctx.screens.show(ScreenId::opcije);
+    Flow::ShowOptions(ctx);
 }
 
 void Form1::Command3_Click() {
     if (hurryWalk()) return;
-    ctx.screens.show(ScreenId::inventar);
+    Flow::ShowInventory(ctx);
 }
 
 void Form1::frameClosed() {
     ctx.app.quit();
-}
-
-void Form1::PassTurnAndComeBack(Context& ctx) {
-    PassTurn(ctx.gs);
-    // The board's load may pass over a lost turn or hand over to the victory screen, which
-    // unloads the board again; only a board still there gets the name and is shown.
-    ctx.screens.load(ScreenId::Form1);
-    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1)) {
-        board->Label2->setText(ctx.gs.playerName[ctx.gs.currentPlayer]);
-        ctx.screens.show(ScreenId::Form1);
-    }
 }

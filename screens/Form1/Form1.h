@@ -36,10 +36,6 @@ public:
     // Where the board shows the slot's token: its square, or the one its walk has come to.
     int shownSquare(int slot) const;
 
-    // How the reward and danger squares end a turn: the next player is to move, and the board
-    // comes back (unless its load handed over to the victory screen) naming that player.
-    static void PassTurnAndComeBack(Context& ctx);
-
     // Where square i's cell lies on the ring: column 0..11, row 0..4.
     static QPoint cellOf(int square);
 
@@ -66,7 +62,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void generate();
     void redraw();
     void describe();
     // A square as a listener hears it: "Polje 7: kovceg".

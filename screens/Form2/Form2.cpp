@@ -6,10 +6,9 @@
 #include "platform/App.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Screens.h"
+#include "game/Turn.h"
 #include "platform/Ui.h"
-#include "screens/Kreiranje/Kreiranje.h"
-#include "state/GameState.h"
+#include "screens/Flow.h"
 
 Form2::Form2(Context& c) : Screen(c, ScreenId::Form2) {
     setFixedSize(720, 520);
@@ -85,19 +84,16 @@ QStringList Form2::pictureNames() {
 }
 
 void Form2::Form_Load() {
-    gs.goldToWin = 100;
-    gs.fightOpen = 0;
+    Game::OpenTitle(gs);
 }
 
 void Form2::Command1_Click() {
     // Every game is set up from nothing, also the one after a won game.
-    Kreiranje::StartFresh(ctx);
-    ctx.screens.show(ScreenId::Kreiranje);
-    ctx.screens.hide(ScreenId::Form2);
+    Flow::NewGame(ctx);
 }
 
 void Form2::Command2_Click() {
-    ctx.screens.show(ScreenId::opcije);
+    Flow::ShowOptions(ctx);
 }
 
 void Form2::Command3_Click() {
@@ -105,7 +101,7 @@ void Form2::Command3_Click() {
 }
 
 void Form2::Command4_Click() {
-    ctx.screens.show(ScreenId::credits);
+    Flow::ShowAbout(ctx);
 }
 
 void Form2::frameClosed() {

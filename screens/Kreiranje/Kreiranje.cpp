@@ -6,21 +6,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "game/Turn.h"
 #include "platform/Accessibility.h"
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Screens.h"
 #include "platform/Ui.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
-#include "state/Items.h"
 
 namespace {
-constexpr int kLastPortrait = 13;
-
-QString portraitFile(int number) {
-    return QStringLiteral("\\lik%1.gif").arg(number, 2, 10, QLatin1Char('0'));
-}
+constexpr int kPortraits = 14;
 }  // namespace
 
 Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
@@ -129,71 +125,42 @@ void Kreiranje::retranslate() {
     const int slot = gs.creatingPlayer;
     Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
     if (slot >= 0 && slot < GameState::MAX_PLAYERS && !gs.playerPortrait[slot].isEmpty())
-        Image2->setMeaning(tr("Portret %1 od %2")
-                               .arg(gs.playerPortraitNo[slot] + 1)
-                               .arg(kLastPortrait + 1));
+        Image2->setMeaning(
+            tr("Portret %1 od %2").arg(gs.playerPortraitNo[slot] + 1).arg(kPortraits));
 }
 
 void Kreiranje::Form_Load() {
     Dir1->setRoot(ctx.appDir + QStringLiteral("\\zvuk\\"));
-
-    static constexpr int squares[GameState::MAX_PLAYERS] = {0, 1, 21, 11};
-    const QString weapons[GameState::MAX_PLAYERS] = {Items::SWORD, Items::AXE, Items::DAGGER,
-                                                     Items::SPEAR};
-    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        gs.playerHealth[k] = 10;
-        gs.playerSquare[k] = squares[k];
-        gs.playerWeapon[k] = weapons[k];
-        gs.playerArmor[k] = k;
-    }
-    gs.playerShield[1] = Items::RED_SHIELD;
-    gs.playerShield[3] = Items::BLUE_SHIELD;
-    gs.currentPlayer = 0;
-    gs.newGame = 1;
-
+    Game::PrepareNewGame(gs);
     const int slot = gs.creatingPlayer;
-    int& portrait = gs.playerPortraitNo[slot];
-    if (portrait < 0) portrait = 0;
-    if (portrait > kLastPortrait) portrait = 12;  // past the end it falls back to 12, not 13
     Label2->setText(QString::number(slot + 1));
-    gs.playerPortrait[slot] = portraitFile(portrait);
     ctx.pictures.load(Image2, gs.playerPortrait[slot]);
     retranslate();
 }
 
 void Kreiranje::Command1_Click() {
-    gs.playerPortraitNo[gs.creatingPlayer] += 1;
+    Game::ChangePortrait(gs, 1);
     Form_Load();
 }
 
 void Kreiranje::Command2_Click() {
-    gs.playerPortraitNo[gs.creatingPlayer] -= 1;
+    Game::ChangePortrait(gs, -1);
     Form_Load();
 }
 
 void Kreiranje::Command4_Click() {
-    const int slot = gs.creatingPlayer;
-    gs.playerSoundTheme[slot] = Dir1->path();
     // The third slot is being stored: the fourth can only be finished with START.
-    if (slot == 2) Command4->setEnabled(false);
-    gs.playerName[slot] = Text1->text();
-    gs.playerComputer[slot] = Check1->isChecked();
+    if (gs.creatingPlayer == 2) Command4->setEnabled(false);
+    Game::NextSlot(gs, Text1->text(), Dir1->path(), Check1->isChecked());
     // Each new slot is a person's until ticked.
     Check1->setChecked(false);
-    gs.creatingPlayer = static_cast<int16_t>(slot + 1);
     Form_Load();
     Accessibility::announce(this, tr("Igrac br %1").arg(gs.creatingPlayer + 1));
 }
 
 void Kreiranje::Command3_Click() {
-    const int slot = gs.creatingPlayer;
-    gs.playerSoundTheme[slot] = Dir1->path();
-    gs.playerName[slot] = Text1->text();
-    gs.playerComputer[slot] = Check1->isChecked();
-    // Only the slots made so far play; the turn passes over the rest.
-    gs.playersInGame = slot + 1;
-    ctx.screens.show(ScreenId::Form1);
-    ctx.screens.hide(ScreenId::Kreiranje);
+    Game::StartGame(gs, Text1->text(), Dir1->path(), Check1->isChecked());
+    Flow::Play(ctx);
 }
 
 void Kreiranje::Option1_Click() {
@@ -219,31 +186,6 @@ void Kreiranje::Check1_Click() {
     if (taken) Text1->setText(tr("Racunar %1").arg(slot + 1));
 }
 
-void Kreiranje::StartFresh(Context& ctx) {
-    GameState& gs = ctx.gs;
-    for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        gs.playerName[k].clear();
-        gs.playerSquare[k] = 0;
-        gs.playerGold[k] = 0;
-        gs.playerArmor[k] = 0;
-        gs.playerWeapon[k].clear();
-        gs.playerShield[k].clear();
-        gs.playerHealth[k] = 0;
-        gs.playerWeaponPower[k] = 0;
-        gs.playerSkipTurns[k] = 0;
-        gs.playerPortraitNo[k] = 0;
-        gs.playerPortrait[k].clear();
-        gs.playerSoundTheme[k].clear();
-        gs.playerComputer[k] = false;
-    }
-    gs.creatingPlayer = 0;
-    gs.currentPlayer = 0;
-    gs.playersInGame = 0;
-    // A screen left from the last game would keep its name box, list and disabled SLEDECI.
-    ctx.screens.unload(ScreenId::Kreiranje);
-}
-
 void Kreiranje::frameClosed() {
-    ctx.screens.show(ScreenId::Form2);
-    ctx.screens.unload(ScreenId::Kreiranje);
+    Flow::ToTitle(ctx, ScreenId::Kreiranje);
 }

@@ -26,10 +26,6 @@ public:
     void Option2_Click();   // Zensko
     void Check1_Click();    // Racunar
 
-    // A game after a won one starts from nothing: every player field cleared, creation back at
-    // slot 0 on a new screen. Called by the title screen's START.
-    static void StartFresh(Context& ctx);
-
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

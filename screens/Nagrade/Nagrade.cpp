@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "game/Turn.h"
 #include "platform/Accessibility.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
-#include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
-#include "screens/Form1/Form1.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
@@ -70,8 +69,8 @@ void Nagrade::retranslate() {
     const int p = gs.currentPlayer;
     if (p >= 0 && p < GameState::MAX_PLAYERS && !gs.playerPortrait[p].isEmpty())
         Image1->setMeaning(Ui::portraitOf(gs.playerName[p]));
-    if (reward_ != 0) {
-        const Items::Reward r = Items::reward(reward_);
+    if (gs.rewardOffered != 0) {
+        const Items::Reward r = Items::reward(gs.rewardOffered);
         Label1->setText(r.description);
         // What the window shows, heard with the button that has the focus as it opens.
         Command1->setAccessibleDescription(r.description);
@@ -80,7 +79,6 @@ void Nagrade::retranslate() {
 }
 
 void Nagrade::Form_Load() {
-    ctx.screens.unload(ScreenId::Form1);
     const int p = gs.currentPlayer;
     ctx.sound.play(gs.playerSoundTheme[p] + QStringLiteral("\\excellent.wav"), Sound::Mode::Async);
     if (gs.playerPortrait[p].isEmpty()) {
@@ -90,55 +88,33 @@ void Nagrade::Form_Load() {
     }
     Ui::fitInto(Image1, kPortraitSlot);
 
-    reward_ = ctx.random.roll(Items::REWARD_COUNT);
-    ctx.pictures.load(Image3, QStringLiteral("\\") + Items::reward(reward_).picture);
+    ctx.pictures.load(Image3, QStringLiteral("\\") + Items::reward(gs.rewardOffered).picture);
     Ui::fitInto(Image3, kRewardSlot);
     retranslate();
 }
 
 void Nagrade::Command1_Click() {
-    if (turnEnded_) return;
-    // Drawn on every take, so the dice stay in step whatever the reward is.
-    const int gold = ctx.random.roll(100);
-    const Items::Reward r = Items::reward(reward_);
-    const int p = gs.currentPlayer;
-    switch (r.kind) {
-        case Items::RewardKind::Weapon:
-            gs.playerWeapon[p] = r.weapon;
-            break;
-        case Items::RewardKind::Treasure:
-            gs.playerGold[p] += gold;
-            break;
-        case Items::RewardKind::Armor:
-            gs.playerArmor[p] = r.armor;
-            break;
-        case Items::RewardKind::Shield:
-            gs.playerShield[p] = r.shield;
-            break;
-    }
+    const std::optional<Game::Event> taken = Game::TakeReward(gs, ctx.random);
+    if (!taken) return;
+    const Items::Reward r = Items::reward(taken->number);
+    const int p = taken->player;
     Accessibility::announceOnNextWindow(
         tr("%1 uzima: %2.").arg(gs.playerName[p], Items::rewardName(r)));
     if (r.kind == Items::RewardKind::Treasure)
         Accessibility::announceOnNextWindow(
             Accessibility::goldSentence(gs.playerName[p], gs.playerGold[p], gs.goldToWin));
-    endTurn();
+    Flow::TurnOver(ctx, ScreenId::Nagrade);
 }
 
 void Nagrade::Command2_Click() {
-    if (turnEnded_) return;
-    Accessibility::announceOnNextWindow(tr("%1 ostavlja: %2.")
-                                            .arg(gs.playerName[gs.currentPlayer],
-                                                 Items::rewardName(Items::reward(reward_))));
-    endTurn();
+    const std::optional<Game::Event> left = Game::LeaveReward(gs);
+    if (!left) return;
+    Accessibility::announceOnNextWindow(
+        tr("%1 ostavlja: %2.")
+            .arg(gs.playerName[left->player], Items::rewardName(Items::reward(left->number))));
+    Flow::TurnOver(ctx, ScreenId::Nagrade);
 }
 
 void Nagrade::frameClosed() {
     Command2_Click();
-}
-
-void Nagrade::endTurn() {
-    if (turnEnded_) return;
-    turnEnded_ = true;
-    Form1::PassTurnAndComeBack(ctx);
-    ctx.screens.unload(ScreenId::Nagrade);
 }

@@ -16,9 +16,6 @@ public:
     void Command1_Click();  // Uzmi
     void Command2_Click();  // Ostavi
 
-    // The reward number 1..11 on offer, as the picture and the description show it.
-    int offered() const { return reward_; }
-
     PictureBox* Image1;  // the player's portrait
     PictureBox* Image2;  // decoration
     PictureBox* Image3;  // the offered reward
@@ -30,10 +27,4 @@ protected:
     // Closing the window leaves the reward, so the turn still passes and the board comes back.
     void frameClosed() override;
     void retranslate() override;
-
-private:
-    void endTurn();
-
-    int reward_ = 0;  // the number 1..11 offered on this showing
-    bool turnEnded_ = false;
 };

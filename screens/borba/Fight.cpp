@@ -1,17 +1,7 @@
 #include "Fight.h"
 
 #include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
 
-#include "borba.h"
-#include "platform/Accessibility.h"
-#include "platform/Context.h"
-#include "platform/Dialogs.h"
-#include "platform/Pictures.h"
-#include "platform/Random.h"
-#include "platform/Screens.h"
-#include "platform/Sound.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
@@ -78,19 +68,9 @@ QString translated(const char* text) {
     return QCoreApplication::translate("borba", text);
 }
 
-// Only this exact answer takes the spoils.
-bool saysYes(const QString& answer) {
-    return answer == QStringLiteral("da") || answer == SpoilsYes();
-}
-
 }  // namespace
 
-BlowOutcome OutcomeOf(const GameState& gs) {
-    if (gs.shieldRoll >= gs.strikeRoll) return BlowOutcome::ShieldBlock;
-    if (gs.strikeRoll > gs.guardRoll) return BlowOutcome::Hit;
-    if (gs.strikeRoll < gs.guardRoll) return BlowOutcome::Miss;
-    return BlowOutcome::Parry;
-}
+using Game::BlowOutcome;
 
 const std::array<const char*, 10>& TauntLines(BlowOutcome outcome) {
     switch (outcome) {
@@ -106,153 +86,83 @@ const std::array<const char*, 10>& TauntLines(BlowOutcome outcome) {
     return kParryLines;
 }
 
+QString TauntText(Game::TauntLine line) {
+    if (line.number < 1 || line.number > 10) return {};
+    return translated(TauntLines(line.outcome)[line.number - 1]);
+}
+
 QString SpoilsYes() {
     //: The one answer to the spoils' questions that takes them.
     return translated(QT_TRANSLATE_NOOP("borba", "da"));
 }
 
-QString TauntText(TauntLine line) {
-    if (line.number < 1 || line.number > 10) return {};
-    return translated(TauntLines(line.outcome)[line.number - 1]);
+bool SaysYes(const QString& answer) {
+    return answer == QStringLiteral("da") || answer == SpoilsYes();
 }
 
-void ResolveBlow(Context& ctx, int striker, int defender, Side side) {
-    GameState& gs = ctx.gs;
-    const bool left = side == Side::Left;
-
-    const auto pick = static_cast<int16_t>(ctx.random.roll(3));
-    (left ? gs.attackSoundPick : gs.attackSoundPick2) = pick;
-    QString sound = pick == 1   ? QStringLiteral("\\fire.wav")
-                    : pick == 2 ? QStringLiteral("\\fireball.wav")
-                    : left      ? QStringLiteral("\\watchthis.wav")
-                                : QStringLiteral("\\WATCHTHIS.wav");
-    // The right fighter's blow waits for its war cry before the dice roll.
-    ctx.sound.play(gs.playerSoundTheme[striker] + sound,
-                   left ? Sound::Mode::Async : Sound::Mode::Sync);
-
-    gs.strikeRoll = ctx.random.roll(6);
-    gs.guardRoll = static_cast<int16_t>(ctx.random.roll(6));
-    gs.shieldRoll = 0;
-    if (gs.playerShield[defender] == Items::BLUE_SHIELD)
-        gs.shieldRoll = static_cast<int16_t>(ctx.random.roll(3));
-    if (gs.playerShield[defender] == Items::RED_SHIELD)
-        gs.shieldRoll = static_cast<int16_t>(ctx.random.roll(6));
-
-    if (gs.shieldRoll >= gs.strikeRoll) {
-        ctx.dialogs.message(translated(QT_TRANSLATE_NOOP("borba", "%1 se odbranio shtitom!"))
-                                .arg(gs.playerName[defender]));
-        return;
-    }
-
-    // Drawn for misses and parries too, so the dice that follow stay the same.
-    gs.blowDamage = static_cast<int16_t>(ctx.random.below(gs.playerWeaponPower[striker] + 1));
-
-    if (gs.strikeRoll > gs.guardRoll) {
-        // One pass over the sentence, so a name with "%2" in it stays as typed.
-        ctx.dialogs.message(translated(QT_TRANSLATE_NOOP("borba", "%1 udara!%2 ostecenja!"))
-                                .arg(gs.playerName[striker], QString::number(gs.blowDamage)));
-        gs.playerHealth[defender] -= gs.blowDamage;
-    } else if (gs.strikeRoll < gs.guardRoll) {
-        ctx.dialogs.message(
-            translated(QT_TRANSLATE_NOOP("borba", "%1 promasuje!")).arg(gs.playerName[striker]));
-    } else {
-        ctx.dialogs.message(
-            translated(QT_TRANSLATE_NOOP("borba", "%1 parira napad.")).arg(gs.playerName[defender]));
-    }
+QString WarCry(const Game::Blow& blow) {
+    if (blow.cry == 1) return QStringLiteral("\\fire.wav");
+    if (blow.cry == 2) return QStringLiteral("\\fireball.wav");
+    return blow.side == Side::Left ? QStringLiteral("\\watchthis.wav")
+                                   : QStringLiteral("\\WATCHTHIS.wav");
 }
 
-void Taunt(Context& ctx, borba& screen, int defender) {
-    GameState& gs = ctx.gs;
-    screen.Label8->setVisible(true);
-    if (screen.Command1->isEnabled())
-        ctx.pictures.load(screen.oblak, QStringLiteral("\\oblacak1.gif"));
-    if (screen.Command3->isEnabled())
-        ctx.pictures.load(screen.oblak, QStringLiteral("\\oblacak.gif"));
-
-    ctx.random.randomize();
-    gs.tauntRoll = ctx.random.roll(10);
-
-    const BlowOutcome outcome = OutcomeOf(gs);
-    QString sound;
-    switch (outcome) {
-        case BlowOutcome::ShieldBlock:
-            gs.attackSoundPick = static_cast<int16_t>(ctx.random.roll(3));
-            sound = kShrugSounds[gs.attackSoundPick - 1];
-            break;
+QString TauntSound(const Game::Blow& blow) {
+    const int pick = blow.tauntSound;
+    switch (blow.outcome) {
         case BlowOutcome::Hit:
-            gs.attackSoundPick = static_cast<int16_t>(ctx.random.roll(5));
-            sound = kHurtSounds[gs.attackSoundPick - 1];
-            break;
+            return pick >= 1 && pick <= 5 ? kHurtSounds[pick - 1] : QString();
         case BlowOutcome::Miss:
-            sound = QStringLiteral("\\stupid.wav");
-            break;
+            return QStringLiteral("\\stupid.wav");
+        case BlowOutcome::ShieldBlock:
         case BlowOutcome::Parry:
-            // No draw of its own: whatever the last pick left, and silence outside 1..3.
-            if (gs.attackSoundPick >= 1 && gs.attackSoundPick <= 3)
-                sound = kShrugSounds[gs.attackSoundPick - 1];
             break;
     }
-    if (!sound.isEmpty()) ctx.sound.play(gs.playerSoundTheme[defender] + sound, Sound::Mode::Async);
-
-    screen.tauntLine = {outcome, gs.tauntRoll};
-    screen.Label8->setText(TauntText(screen.tauntLine));
-    Accessibility::announce(&screen, screen.Label8->text());
+    // Silence outside 1..3: a parry after a hurt sound's pick of 4 or 5.
+    return pick >= 1 && pick <= 3 ? kShrugSounds[pick - 1] : QString();
 }
 
-void SettleFight(Context& ctx, borba& screen, int winner, int loser) {
-    GameState& gs = ctx.gs;
-    ctx.sound.play(gs.playerSoundTheme[winner] + QStringLiteral("\\victory.wav"),
-                   Sound::Mode::Async);
-    ctx.dialogs.message(
-        translated(QT_TRANSLATE_NOOP("borba", "%1 je pobedio!!")).arg(gs.playerName[winner]));
-    (loser == gs.currentPlayer ? screen.Label2 : screen.Label4)->setText(QStringLiteral("0"));
-    ctx.dialogs.message(translated(QT_TRANSLATE_NOOP("borba", "%1 dobija %2 zlatnika."))
-                            .arg(gs.playerName[winner], QString::number(gs.playerGold[loser])));
+QString BlowMessage(const GameState& gs, const Game::Event& struck) {
+    const QString& striker = gs.playerName[struck.player];
+    const QString& defender = gs.playerName[struck.other];
+    switch (struck.blow.outcome) {
+        case BlowOutcome::ShieldBlock:
+            return translated(QT_TRANSLATE_NOOP("borba", "%1 se odbranio shtitom!")).arg(defender);
+        case BlowOutcome::Hit:
+            // One pass over the sentence, so a name with "%2" in it stays as typed.
+            return translated(QT_TRANSLATE_NOOP("borba", "%1 udara!%2 ostecenja!"))
+                .arg(striker, QString::number(struck.blow.damage));
+        case BlowOutcome::Miss:
+            return translated(QT_TRANSLATE_NOOP("borba", "%1 promasuje!")).arg(striker);
+        case BlowOutcome::Parry:
+            break;
+    }
+    return translated(QT_TRANSLATE_NOOP("borba", "%1 parira napad.")).arg(defender);
+}
 
+QString WonMessage(const QString& winner) {
+    return translated(QT_TRANSLATE_NOOP("borba", "%1 je pobedio!!")).arg(winner);
+}
+
+QString GoldWonMessage(const QString& winner, int gold) {
+    return translated(QT_TRANSLATE_NOOP("borba", "%1 dobija %2 zlatnika."))
+        .arg(winner, QString::number(gold));
+}
+
+QString SpoilQuestion(const GameState& gs, int loser, Spoil spoil) {
     //: %1 is the loser's weapon or shield.
     const char* const takeToo = QT_TRANSLATE_NOOP("borba", "Da li zelite da uzmete i %1?");
-    if (saysYes(
-            ctx.dialogs.input(translated(takeToo).arg(Items::weaponName(gs.playerWeapon[loser])))))
-        gs.playerWeapon[winner] = gs.playerWeapon[loser];
-    if (saysYes(ctx.dialogs.input(
-            translated(QT_TRANSLATE_NOOP("borba", "Da li zelite da uzmete i protivnikov oklop?")))))
-        gs.playerArmor[winner] = gs.playerArmor[loser];
-    if (!gs.playerShield[loser].isEmpty() &&
-        saysYes(
-            ctx.dialogs.input(translated(takeToo).arg(Items::shieldName(gs.playerShield[loser])))))
-        gs.playerShield[winner] = gs.playerShield[loser];
-
-    gs.playerGold[winner] += gs.playerGold[loser];
-
-    gs.playerWeapon[loser].clear();
-    gs.playerGold[loser] = 0;
-    gs.playerSquare[loser] = 0;
-    gs.playerHealth[loser] = 10;
-    gs.playerArmor[loser] = 0;
-    gs.playerShield[loser].clear();
-
-    Accessibility::announceOnNextWindow(
-        Accessibility::goldSentence(gs.playerName[winner], gs.playerGold[winner], gs.goldToWin));
-    PassTurn(gs);
-    gs.fightOpen = 0;
-    ctx.screens.unload(ScreenId::borba);
-    ctx.screens.show(ScreenId::Form1);
+    switch (spoil) {
+        case Spoil::Weapon:
+            return translated(takeToo).arg(Items::weaponName(gs.playerWeapon[loser]));
+        case Spoil::Armor:
+            break;
+        case Spoil::Shield:
+            return translated(takeToo).arg(Items::shieldName(gs.playerShield[loser]));
+    }
+    return translated(QT_TRANSLATE_NOOP("borba", "Da li zelite da uzmete i protivnikov oklop?"));
 }
 
-void RetreatFight(Context& ctx, int fighter, bool cowardSound) {
-    GameState& gs = ctx.gs;
-    gs.fightOpen = 0;
-    if (cowardSound)
-        ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\american\\coward.wav"),
-                       Sound::Mode::Async);
-    ctx.dialogs.message(
-        translated(QT_TRANSLATE_NOOP("borba", "%1 je pobegao!!!")).arg(gs.playerName[fighter]));
-
-    const int back = ctx.random.roll(6);
-    gs.playerSquare[fighter] -= back;
-    if (gs.playerSquare[fighter] < 0) gs.playerSquare[fighter] += GameState::BOARD_SQUARES;
-
-    PassTurn(gs);
-    ctx.screens.show(ScreenId::Form1);
-    ctx.screens.unload(ScreenId::borba);
+QString FledMessage(const QString& fighter) {
+    return translated(QT_TRANSLATE_NOOP("borba", "%1 je pobegao!!!")).arg(fighter);
 }

@@ -3,44 +3,31 @@
 #include <QString>
 #include <array>
 
-struct Context;
-struct GameState;
-class borba;
+#include "game/Events.h"
 
-// The blows and the two endings of a duel, shared by the fight screen's handlers on both sides.
-
-// Which side of the screen a striker stands on: the left is the player to move.
-enum class Side { Left, Right };
-
-// What a blow came to, tested in this order: shield block, hit, miss, parry.
-enum class BlowOutcome { ShieldBlock, Hit, Miss, Parry };
-BlowOutcome OutcomeOf(const GameState& gs);
+// What the fight says and plays: the texts of the blows, the taunts and the endings, in the
+// language chosen, and the sounds that go with them. The rules themselves are the game's.
 
 // The defender's ten lines for an outcome as written (the translators' source texts), line n at
 // index n - 1.
-const std::array<const char*, 10>& TauntLines(BlowOutcome outcome);
-// One line of those tables; number 0 is no line.
-struct TauntLine {
-    BlowOutcome outcome = BlowOutcome::Parry;
-    int number = 0;
-};
+const std::array<const char*, 10>& TauntLines(Game::BlowOutcome outcome);
 // The line in the language chosen; "" for no line.
-QString TauntText(TauntLine line);
+QString TauntText(Game::TauntLine line);
 
 // The answer to the spoils' questions that takes them, in the language chosen; the original's "da"
-// takes them in every language.
+// takes them in every language. Only these exact answers take the spoils.
 QString SpoilsYes();
+bool SaysYes(const QString& answer);
 
-// One blow: attack sound, the three dice, then block, hit, miss or parry, each told.
-void ResolveBlow(Context& ctx, int striker, int defender, Side side);
+// The striker's war cry and the defender's answer to the blow, as files of their sound themes;
+// the answer is "" when the blow has none.
+QString WarCry(const Game::Blow& blow);
+QString TauntSound(const Game::Blow& blow);
 
-// The defender's answer in the speech bubble, with a sound from the defender's own theme.
-// Runs while the striker's "Udri" is still enabled: that button picks the cloud.
-void Taunt(Context& ctx, borba& screen, int defender);
-
-// A fall: the winner is proclaimed, takes the gold and may take the loser's gear; the loser
-// starts over with nothing; the board comes back with the next player to move.
-void SettleFight(Context& ctx, borba& screen, int winner, int loser);
-
-// A fighter flees 1 to 6 squares back; nobody wins. Only the left fighter's retreat is jeered.
-void RetreatFight(Context& ctx, int fighter, bool cowardSound);
+// What the message box says of a blow (a Struck event).
+QString BlowMessage(const GameState& gs, const Game::Event& struck);
+QString WonMessage(const QString& winner);
+QString GoldWonMessage(const QString& winner, int gold);
+// The question put to the winner about one of the loser's things.
+QString SpoilQuestion(const GameState& gs, int loser, Spoil spoil);
+QString FledMessage(const QString& fighter);

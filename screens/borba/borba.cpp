@@ -5,13 +5,16 @@
 #include <QPushButton>
 
 #include "Fight.h"
+#include "game/Duel.h"
 #include "platform/Accessibility.h"
+#include "platform/Dialogs.h"
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
 #include "platform/Screens.h"
+#include "platform/Sound.h"
 #include "platform/Ui.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
@@ -149,54 +152,32 @@ void borba::retranslate() {
     Command4->setAccessibleDescription(tr("%1 se povlaci").arg(gs.playerName[right]));
 }
 
-void borba::Open(Context& ctx) {
-    auto* fight = static_cast<borba*>(ctx.screens.load(ScreenId::borba));
-    // A fighter already down settles the fight inside the load and brings the board back.
-    if (fight == nullptr || ctx.screens.loaded(ScreenId::borba) != fight) return;
-    fight->Label8->setText(QString());
-    ctx.pictures.load(fight->oblak, QStringLiteral("\\providno.gif"));
-    ctx.screens.show(ScreenId::borba);
-    fight->Command1->setEnabled(true);
-    fight->Command2->setEnabled(true);
-    fight->Command4->setEnabled(true);
-    fight->Command3->setEnabled(false);
-    // The mover strikes first: a keyboard player only has to press Space.
-    fight->Command1->setFocus();
-    const GameState& gs = ctx.gs;
+void borba::opened() {
+    (gs.blowNext == Side::Left ? Command1 : Command3)->setFocus();
     // One pass over the sentence, so a name with "%2" in it stays as typed.
-    Accessibility::announce(fight, tr("%1, zdravlje %2, protiv %3, zdravlje %4.")
-                                       .arg(gs.playerName[gs.currentPlayer],
-                                            QString::number(gs.playerHealth[gs.currentPlayer]),
-                                            gs.playerName[gs.opponentIndex],
-                                            QString::number(gs.playerHealth[gs.opponentIndex])));
-    ctx.screens.unload(ScreenId::Form1);
+    Accessibility::announce(this, tr("%1, zdravlje %2, protiv %3, zdravlje %4.")
+                                      .arg(gs.playerName[gs.currentPlayer],
+                                           QString::number(gs.playerHealth[gs.currentPlayer]),
+                                           gs.playerName[gs.opponentIndex],
+                                           QString::number(gs.playerHealth[gs.opponentIndex])));
 }
 
 void borba::Form_Load() {
-    if (gs.fightOpen == 0) {
-        gs.backgroundNumber = static_cast<int16_t>(ctx.random.roll(15));
-        gs.backgroundName = QString::number(gs.backgroundNumber);
-        ctx.pictures.load(
-            pozadina, QStringLiteral("\\pozadine\\") + gs.backgroundName + QStringLiteral(".jpg"));
-        gs.fightOpen = 1;
+    if (opening_) {
+        opening_ = false;
+        ctx.pictures.load(pozadina, QStringLiteral("\\pozadine\\") +
+                                        QString::number(gs.backgroundNumber) +
+                                        QStringLiteral(".jpg"));
+        ctx.pictures.load(oblak, QStringLiteral("\\providno.gif"));
+        // A fighter already down is settled as the fight comes up.
+        if (gs.stage == Stage::Spoils) {
+            settle();
+            return;
+        }
     }
-    gs.shieldRoll = 0;
 
     const int leftFighter = gs.currentPlayer;
     const int rightFighter = gs.opponentIndex;
-    if (gs.playerHealth[leftFighter] <= 0) {
-        SettleFight(ctx, *this, rightFighter, leftFighter);
-        return;
-    }
-    if (gs.playerHealth[rightFighter] <= 0) {
-        SettleFight(ctx, *this, leftFighter, rightFighter);
-        return;
-    }
-
-    for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
-        if (Items::isWeapon(gs.playerWeapon[p]))
-            gs.playerWeaponPower[p] = Items::weaponPower(gs.playerWeapon[p]);
-    }
     if (Items::isArmorCode(gs.playerArmor[rightFighter]))
         ctx.pictures.load(Image2, Items::armorPicture(gs.playerArmor[rightFighter]));
     if (Items::isArmorCode(gs.playerArmor[leftFighter]))
@@ -219,34 +200,59 @@ void borba::Form_Load() {
     Label6->setText(gs.playerName[rightFighter]);
     Label2->setText(QString::number(gs.playerHealth[leftFighter]));
     Label4->setText(QString::number(gs.playerHealth[rightFighter]));
+
+    Command1->setEnabled(Game::MayStrike(gs, Side::Left));
+    Command2->setEnabled(Game::MayRetreat(gs, Side::Left));
+    Command3->setEnabled(Game::MayStrike(gs, Side::Right));
+    Command4->setEnabled(Game::MayRetreat(gs, Side::Right));
+    // The striker's button has the focus: a keyboard player only has to press Space.
+    (gs.blowNext == Side::Left ? Command1 : Command3)->setFocus();
 }
 
 void borba::Command1_Click() {
-    const int health = gs.playerHealth[gs.opponentIndex];
-    ResolveBlow(ctx, gs.currentPlayer, gs.opponentIndex, Side::Left);
-    Taunt(ctx, *this, gs.opponentIndex);
-    announceHealth(gs.opponentIndex, health);
-    Timer1.start(ctx.bubbleMs);
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
-    Command3->setEnabled(true);
-    Command4->setEnabled(true);
-    Command3->setFocus();
-    Form_Load();
+    strike(Side::Left);
 }
 
 void borba::Command3_Click() {
-    const int health = gs.playerHealth[gs.currentPlayer];
-    ResolveBlow(ctx, gs.opponentIndex, gs.currentPlayer, Side::Right);
-    Taunt(ctx, *this, gs.currentPlayer);
-    announceHealth(gs.currentPlayer, health);
+    strike(Side::Right);
+}
+
+void borba::Command2_Click() {
+    retreat(Side::Left);
+}
+
+void borba::Command4_Click() {
+    retreat(Side::Right);
+}
+
+void borba::strike(Side side) {
+    const int defender = Game::FighterOn(gs, side == Side::Left ? Side::Right : Side::Left);
+    const int health = gs.playerHealth[defender];
+    const Game::Events events = Game::Strike(gs, ctx.random, side);
+    if (events.isEmpty()) return;
+    const Game::Event& struck = events.first();
+    // The right fighter's blow waits for its war cry.
+    ctx.sound.play(gs.playerSoundTheme[struck.player] + WarCry(struck.blow),
+                   side == Side::Left ? Sound::Mode::Async : Sound::Mode::Sync);
+    ctx.dialogs.message(BlowMessage(gs, struck));
+    showTaunt(struck.blow, defender);
+    announceHealth(defender, health);
     Timer1.start(ctx.bubbleMs);
-    Command1->setEnabled(true);
-    Command2->setEnabled(true);
-    Command3->setEnabled(false);
-    Command4->setEnabled(false);
-    Command1->setFocus();
-    Form_Load();
+    if (gs.stage == Stage::Spoils)
+        settle();
+    else
+        Form_Load();
+}
+
+void borba::showTaunt(const Game::Blow& blow, int defender) {
+    Label8->setVisible(true);
+    ctx.pictures.load(oblak, blow.side == Side::Left ? QStringLiteral("\\oblacak1.gif")
+                                                     : QStringLiteral("\\oblacak.gif"));
+    if (const QString sound = TauntSound(blow); !sound.isEmpty())
+        ctx.sound.play(gs.playerSoundTheme[defender] + sound, Sound::Mode::Async);
+    tauntLine = blow.taunt;
+    Label8->setText(TauntText(tauntLine));
+    Accessibility::announce(this, Label8->text());
 }
 
 void borba::announceHealth(int defender, int before) {
@@ -256,12 +262,31 @@ void borba::announceHealth(int defender, int before) {
                   .arg(gs.playerName[defender], QString::number(gs.playerHealth[defender])));
 }
 
-void borba::Command2_Click() {
-    RetreatFight(ctx, gs.currentPlayer, true);
+void borba::settle() {
+    const auto [winner, loser] = Game::WinnerAndLoser(gs);
+    ctx.sound.play(gs.playerSoundTheme[winner] + QStringLiteral("\\victory.wav"),
+                   Sound::Mode::Async);
+    ctx.dialogs.message(WonMessage(gs.playerName[winner]));
+    (loser == gs.currentPlayer ? Label2 : Label4)->setText(QStringLiteral("0"));
+    ctx.dialogs.message(GoldWonMessage(gs.playerName[winner], gs.playerGold[loser]));
+    while (gs.stage == Stage::Spoils) {
+        const QString answer = ctx.dialogs.input(SpoilQuestion(gs, loser, gs.spoilAsked));
+        Game::AnswerSpoil(gs, SaysYes(answer));
+    }
+    Accessibility::announceOnNextWindow(
+        Accessibility::goldSentence(gs.playerName[winner], gs.playerGold[winner], gs.goldToWin));
+    Flow::TurnOver(ctx, ScreenId::borba);
 }
 
-void borba::Command4_Click() {
-    RetreatFight(ctx, gs.opponentIndex, false);
+void borba::retreat(Side side) {
+    const std::optional<Game::Event> fled = Game::RetreatFight(gs, ctx.random, side);
+    if (!fled) return;
+    // Only the left fighter's retreat is jeered.
+    if (side == Side::Left)
+        ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\american\\coward.wav"),
+                       Sound::Mode::Async);
+    ctx.dialogs.message(FledMessage(gs.playerName[fled->player]));
+    Flow::TurnOver(ctx, ScreenId::borba);
 }
 
 void borba::Timer1_Timer() {
@@ -275,9 +300,5 @@ void borba::Timer1_Timer() {
 }
 
 void borba::frameClosed() {
-    if (Command3->isEnabled()) {
-        Command4_Click();
-    } else {
-        Command2_Click();
-    }
+    retreat(gs.blowNext);
 }

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "Fight.h"
+#include "game/Events.h"
 #include "platform/Screen.h"
 
 class QFrame;
@@ -17,13 +17,12 @@ class borba : public Screen {
 public:
     explicit borba(Context& ctx);
 
-    // Opens the fight between the player to move and the player met (opponentIndex),
-    // in place of the board.
-    static void Open(Context& ctx);
-
-    // First load of a fight draws the background; every call ends a fight whose fighter has
-    // fallen, or shows both fighters as they stand.
+    // Shows both fighters as they stand and the buttons of the side whose blow is next; the first
+    // load shows the fight's background and an empty bubble.
     void Form_Load() override;
+    // The fight has come up in the board's place: the striker's button has the focus, and a
+    // listener hears who fights whom.
+    void opened();
     void Command1_Click();  // left "Udri"
     void Command2_Click();  // left "Povlacenje"
     void Command3_Click();  // right "Udri"
@@ -56,11 +55,20 @@ public:
     // No interval until the first blow sets one; it never ticks before.
     QTimer Timer1;
     // The taunt in the bubble, kept so a change of language can say it again.
-    TauntLine tauntLine;
+    Game::TauntLine tauntLine;
 
 private:
+    void strike(Side side);
+    void retreat(Side side);
+    // The defender's answer in the speech bubble, with a sound from the defender's own theme.
+    void showTaunt(const Game::Blow& blow, int defender);
+    // A fall: the winner is proclaimed and asked about the loser's things, and the board comes
+    // back with the next player to move.
+    void settle();
     // A blow that hurt is heard: "Bora: zdravlje 7."
     void announceHealth(int defender, int before);
+
+    bool opening_ = true;
 
 protected:
     // Closing the window is a retreat of the fighter whose turn it is, so no fight is left open.

@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "game/Turn.h"
 #include "platform/Accessibility.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
-#include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
-#include "screens/Form1/Form1.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 
 namespace {
@@ -70,7 +69,7 @@ void opasnost::retranslate() {
     const int p = gs.currentPlayer;
     if (p >= 0 && p < GameState::MAX_PLAYERS && !gs.playerPortrait[p].isEmpty())
         Image2->setMeaning(Ui::portraitOf(gs.playerName[p]));
-    switch (mishap_) {
+    switch (gs.mishapStruck) {
         case 1:
             Label1->setText(tr("Zbog neopreznog rukovanja polomilo vam se oruzje."));
             break;
@@ -81,14 +80,14 @@ void opasnost::retranslate() {
             Label1->setText(tr("Pojurio vas pas,pa ste pobegli 3 koraka unazad!"));
             break;
         case 4:
-            Label1->setText(tr("Neko vam je ukrao %1 zlatnika.").arg(stolen_));
+            Label1->setText(tr("Neko vam je ukrao %1 zlatnika.").arg(gs.goldStolen));
             break;
         case 5:
             Label1->setText(tr("Uhvatila vas je inkvizicija! Propustate sledeci potez."));
             break;
     }
     // What struck, heard with the button that has the focus as the window opens.
-    if (mishap_ != 0) Command1->setAccessibleDescription(Label1->text());
+    if (gs.mishapStruck != 0) Command1->setAccessibleDescription(Label1->text());
 }
 
 std::array<PictureBox*, 5> opasnost::mishapPictures() const {
@@ -96,7 +95,6 @@ std::array<PictureBox*, 5> opasnost::mishapPictures() const {
 }
 
 void opasnost::Form_Load() {
-    ctx.screens.unload(ScreenId::Form1);
     const int p = gs.currentPlayer;
     ctx.sound.play(gs.playerSoundTheme[p] + QStringLiteral("\\ohdear.wav"), Sound::Mode::Async);
     for (PictureBox* picture : mishapPictures()) picture->hide();
@@ -107,40 +105,15 @@ void opasnost::Form_Load() {
     }
     Ui::fitInto(Image2, kPortraitSlot);
 
-    mishap_ = ctx.random.roll(5);
-    // Drawn on every visit, so the dice stay in step whatever the mishap is.
-    stolen_ = ctx.random.below(gs.playerGold[p]);
-    switch (mishap_) {
-        case 1:
-            gs.playerWeapon[p].clear();
-            break;
-        case 2:
-            gs.playerArmor[p] = 0;
-            break;
-        case 3:
-            // Back three squares around the ring; the square reached is not resolved.
-            gs.playerSquare[p] =
-                ((gs.playerSquare[p] - 3) % GameState::BOARD_SQUARES + GameState::BOARD_SQUARES) %
-                GameState::BOARD_SQUARES;
-            break;
-        case 4:
-            gs.playerGold[p] -= stolen_;
-            Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
-            break;
-        default:
-            // Set, not added: a second inquisition before the lost turn still costs one turn.
-            gs.playerSkipTurns[p] = 1;
-            break;
-    }
-    mishapPictures()[mishap_ - 1]->show();
+    if (gs.mishapStruck == 4)
+        Accessibility::announceGold(this, gs.playerName[p], gs.playerGold[p], gs.goldToWin);
+    if (gs.mishapStruck >= 1 && gs.mishapStruck <= 5) mishapPictures()[gs.mishapStruck - 1]->show();
     retranslate();
 }
 
 void opasnost::Command1_Click() {
-    if (turnEnded_) return;
-    turnEnded_ = true;
-    Form1::PassTurnAndComeBack(ctx);
-    ctx.screens.unload(ScreenId::opasnost);
+    if (!Game::AcknowledgeMishap(gs)) return;
+    Flow::TurnOver(ctx, ScreenId::opasnost);
 }
 
 void opasnost::frameClosed() {

@@ -34,8 +34,4 @@ protected:
 private:
     // The mishap pictures in mishap order 1..5.
     std::array<PictureBox*, 5> mishapPictures() const;
-
-    int mishap_ = 0;  // 1..5 once struck
-    int stolen_ = 0;  // what the thief took
-    bool turnEnded_ = false;
 };

@@ -14,8 +14,7 @@
 #include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
-#include "screens/Form1/Form1.h"
-#include "screens/Form1/RacePanel.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/GoldAmount.h"
 
@@ -160,8 +159,7 @@ void opcije::Command1_Click() {
     }
     gs.goldToWin = *amount;
     // The board's race shows the new amount at once.
-    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1))
-        board->race->refresh(gs, ctx.pictures);
+    Flow::RecordChanged(ctx);
     // Shows what was stored ("2.5" is kept as 2), so the next showing reads the real amount.
     Text1->setText(QString::number(gs.goldToWin));
     ctx.screens.hide(ScreenId::opcije);

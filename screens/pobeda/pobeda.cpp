@@ -6,9 +6,9 @@
 #include "platform/ElidedLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
@@ -74,12 +74,10 @@ void pobeda::Form_Load() {
     describe();
     ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\masa.wav"), Sound::Mode::Sync);
     ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\royal.wav"), Sound::Mode::Async);
-    ctx.screens.unload(ScreenId::Form1);
 }
 
 void pobeda::Command1_Click() {
-    ctx.screens.show(ScreenId::Form2);
-    ctx.screens.unload(ScreenId::pobeda);
+    Flow::ToTitle(ctx, ScreenId::pobeda);
 }
 
 void pobeda::frameClosed() {

@@ -11,7 +11,7 @@
 
 #include "platform/App.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "platform/Sound.h"
 
 // Message and input boxes answered from a script. Every prompt is logged; an input box with no

@@ -10,7 +10,7 @@
 #include "platform/Screens.h"
 #include "platform/SoundKey.h"
 #include "screens/ComputerSeats.h"
-#include "screens/Registry.h"
+#include "screens/Flow.h"
 #include "state/GameState.h"
 
 // A whole game wired to the test doubles, with the real screens and the real assets.

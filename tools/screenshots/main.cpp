@@ -15,20 +15,22 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "game/Duel.h"
+#include "screens/Flow.h"
 #include "platform/App.h"
 #include "platform/AppDir.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/Pictures.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
-#include "screens/Registry.h"
+#include "screens/Flow.h"
 #include "screens/borba/borba.h"
 #include "screens/credits/credits.h"
 #include "state/GameState.h"
@@ -192,7 +194,8 @@ private:
         gs_.currentPlayer = 0;
         gs_.opponentIndex = 1;
         screens_.show(ScreenId::Form1);
-        borba::Open(ctx_);
+        Game::OpenFight(gs_, ctx_.random);
+        Flow::Landed(ctx_);
         auto* duel = screens_.loadedAs<borba>(ScreenId::borba);
         if (duel == nullptr) return fail("the fight did not open");
         for (int blow = 0; blow < 60 && duel->Label8->text().isEmpty(); ++blow) {

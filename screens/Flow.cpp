@@ -1,0 +1,120 @@
+#include "Flow.h"
+
+#include "game/Turn.h"
+#include "platform/Context.h"
+#include "platform/Screen.h"
+#include "platform/Screens.h"
+#include "screens/Form1/Form1.h"
+#include "screens/Form1/RacePanel.h"
+#include "screens/Form2/Form2.h"
+#include "screens/Kreiranje/Kreiranje.h"
+#include "screens/Nagrade/Nagrade.h"
+#include "screens/borba/borba.h"
+#include "screens/credits/credits.h"
+#include "screens/inventar/inventar.h"
+#include "screens/opasnost/opasnost.h"
+#include "screens/opcije/opcije.h"
+#include "screens/pobeda/pobeda.h"
+#include "state/GameState.h"
+
+namespace {
+template <typename T>
+void add(Context& ctx, ScreenId id) {
+    ctx.screens.registerScreen(id, [&ctx] { return new T(ctx); });
+}
+}  // namespace
+
+void RegisterScreens(Context& ctx) {
+    add<Form2>(ctx, ScreenId::Form2);
+    add<opcije>(ctx, ScreenId::opcije);
+    add<Kreiranje>(ctx, ScreenId::Kreiranje);
+    add<Form1>(ctx, ScreenId::Form1);
+    add<inventar>(ctx, ScreenId::inventar);
+    add<Nagrade>(ctx, ScreenId::Nagrade);
+    add<opasnost>(ctx, ScreenId::opasnost);
+    add<borba>(ctx, ScreenId::borba);
+    add<pobeda>(ctx, ScreenId::pobeda);
+    add<credits>(ctx, ScreenId::credits);
+}
+
+namespace Flow {
+
+void NewGame(Context& ctx) {
+    Game::StartFresh(ctx.gs);
+    // A screen left from the last game would keep its name box, list and disabled SLEDECI.
+    ctx.screens.unload(ScreenId::Kreiranje);
+    ctx.screens.show(ScreenId::Kreiranje);
+    ctx.screens.hide(ScreenId::Form2);
+}
+
+void Play(Context& ctx) {
+    ctx.screens.show(ScreenId::Form1);
+    ctx.screens.hide(ScreenId::Kreiranje);
+}
+
+void ToTitle(Context& ctx, ScreenId from) {
+    ctx.screens.show(ScreenId::Form2);
+    ctx.screens.unload(from);
+}
+
+Screen* Landed(Context& ctx) {
+    ScreenId next;
+    switch (ctx.gs.stage) {
+        case Stage::Fight:
+        case Stage::Spoils:
+            next = ScreenId::borba;
+            break;
+        case Stage::Reward:
+            next = ScreenId::Nagrade;
+            break;
+        case Stage::Danger:
+            next = ScreenId::opasnost;
+            break;
+        default:
+            return nullptr;
+    }
+    ctx.screens.show(next);
+    // A window that ended the turn within its load has brought the board back already.
+    Screen* shown = ctx.screens.loaded(next);
+    if (shown == nullptr) return nullptr;
+    if (next == ScreenId::borba) static_cast<borba*>(shown)->opened();
+    ctx.screens.unload(ScreenId::Form1);
+    return shown;
+}
+
+void TurnOver(Context& ctx, ScreenId from) {
+    PassTurn(ctx.gs);
+    // The board's load may pass over a lost turn or hand over to the victory screen, which
+    // unloads the board again; a board still loaded comes back by loading again.
+    if (Screen* board = ctx.screens.loaded(ScreenId::Form1)) {
+        board->Form_Load();
+        if (ctx.screens.loaded(ScreenId::Form1) == board) ctx.screens.show(ScreenId::Form1);
+    } else {
+        ctx.screens.show(ScreenId::Form1);
+    }
+    ctx.screens.unload(from);
+}
+
+void Victory(Context& ctx) {
+    ctx.screens.show(ScreenId::pobeda);
+    ctx.screens.unload(ScreenId::Form1);
+}
+
+void ShowOptions(Context& ctx) {
+    ctx.screens.show(ScreenId::opcije);
+}
+
+void ShowInventory(Context& ctx) {
+    ctx.screens.show(ScreenId::inventar);
+}
+
+void ShowAbout(Context& ctx) {
+    ctx.screens.show(ScreenId::credits);
+}
+
+void RecordChanged(Context& ctx) {
+    if (auto* board = ctx.screens.loadedAs<Form1>(ScreenId::Form1))
+        board->race->refresh(ctx.gs, ctx.pictures);
+}
+
+}  // namespace Flow
