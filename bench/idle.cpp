@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "BenchGame.h"
+#include "screens/ComputerSeats.h"
 
 namespace {
 double cpuSeconds() {
@@ -40,6 +41,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     bench::Game g;
+    // The table as the game runs it: computer seats watching, with their pause.
+    g.ctx.computerPauseMs = Context::kComputerPauseMs;
+    const ComputerSeats seats(g.ctx);
     if (board) {
         g.newGameOfFour();
         g.screens.show(ScreenId::Form1);

@@ -30,6 +30,7 @@ Decision PendingDecision(const GameState& gs) {
             d.spoil = gs.spoilAsked;
             break;
         case Stage::Setup:
+        case Stage::TurnLost:
         case Stage::Moving:
         case Stage::TurnOver:
         case Stage::Won:

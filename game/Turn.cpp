@@ -137,7 +137,7 @@ Events BeginTurn(GameState& gs, Random& dice) {
         gs.stage = Stage::Won;
         out.append(MakeEvent(EventKind::Victory, p, -1, gs.playerGold[p]));
     } else if (gs.playerSkipTurns[p] == 1) {
-        gs.stage = Stage::TurnOver;
+        gs.stage = Stage::TurnLost;
         out.append(MakeEvent(EventKind::TurnLost, p));
     } else {
         gs.stage = Stage::Roll;
@@ -147,6 +147,8 @@ Events BeginTurn(GameState& gs, Random& dice) {
 }
 
 void PassOverLostTurn(GameState& gs) {
+    if (gs.stage != Stage::TurnLost) return;
+    gs.stage = Stage::TurnOver;
     gs.playerSkipTurns[gs.currentPlayer] = 0;
     PassTurn(gs);
 }

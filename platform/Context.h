@@ -31,5 +31,6 @@ struct Context {
     int aboutStepMs = 500;
     // How long a computer player waits before each button it presses, so that the table can follow
     // every step; 0 presses at once (tests, the soak and the benchmarks).
-    int computerPauseMs = 800;
+    static constexpr int kComputerPauseMs = 800;
+    int computerPauseMs = kComputerPauseMs;
 };

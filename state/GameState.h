@@ -8,6 +8,7 @@
 // from it what it has to decide.
 enum class Stage : int16_t {
     Setup,     // title and player creation: no game on the board yet
+    TurnLost,  // the player to move loses this turn: the next one's begins when it has been told
     Roll,      // the player to move is to roll
     Moving,    // rolled; the token is on its way and lands next
     Reward,    // a reward is offered: take it or leave it
