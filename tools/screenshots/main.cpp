@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "game/Duel.h"
+#include "game/Turn.h"
 #include "screens/Flow.h"
 #include "platform/App.h"
 #include "platform/AppDir.h"
@@ -106,12 +107,12 @@ public:
         shoot(ScreenId::inventar, "inventory");
         screens_.hide(ScreenId::inventar);
 
-        screens_.show(ScreenId::Nagrade);
+        landOn("nagrada");
         shoot(ScreenId::Nagrade, "reward");
         screens_.unload(ScreenId::Nagrade);
 
         gs_.currentPlayer = 2;
-        screens_.show(ScreenId::opasnost);
+        landOn("opasnost");
         shoot(ScreenId::opasnost, "danger");
         screens_.unload(ScreenId::opasnost);
 
@@ -121,7 +122,7 @@ public:
 
         gs_.currentPlayer = 3;
         gs_.playerGold[3] = gs_.goldToWin;
-        screens_.show(ScreenId::pobeda);
+        Flow::Victory(ctx_);
         shoot(ScreenId::pobeda, "victory");
 
         screens_.unloadAll();
@@ -155,6 +156,18 @@ private:
         gs_.goldToWin = 100;
         gs_.currentPlayer = 0;
         gs_.newGame = 1;
+    }
+
+    // The player to move lands on a square of that kind, as after a roll, and its window opens;
+    // the square keeps its own kind on the board.
+    void landOn(const char* kind) {
+        QString& square = gs_.squareKind[gs_.playerSquare[gs_.currentPlayer]];
+        const QString own = square;
+        square = QString::fromLatin1(kind);
+        gs_.stage = Stage::Moving;
+        Game::Land(gs_, ctx_.random);
+        square = own;
+        Flow::Landed(ctx_);
     }
 
     // The die's box as the players see it after a roll of four.
