@@ -99,6 +99,11 @@ void notify(QWidget* screen, const QString& sentence) {
     expiry->start(60000);
 }
 
+Accessibility::Listener& listener() {
+    static Accessibility::Listener heard;
+    return heard;
+}
+
 // Sentences of screens that have closed, for the next window.
 QStringList& leftBehind() {
     static QStringList sentences;
@@ -123,7 +128,12 @@ void focusChanged(QWidget*, QWidget* now) {
 
 }  // namespace
 
+void Accessibility::setListener(Listener l) {
+    listener() = std::move(l);
+}
+
 void Accessibility::announce(QWidget* screen, const QString& sentence) {
+    if (listener()) listener()(screen, sentence);
     if (!screen || sentence.isEmpty()) return;
     screen = screen->window();
     QWidget* focus = QApplication::focusWidget();
@@ -135,6 +145,7 @@ void Accessibility::announce(QWidget* screen, const QString& sentence) {
 }
 
 void Accessibility::announceOnNextWindow(const QString& sentence) {
+    if (listener()) listener()(nullptr, sentence);
     leftBehind() << sentence;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QString;
 class QWidget;
 
@@ -21,4 +23,10 @@ void announceOnNextWindow(const QString& sentence);
 // The one sentence for a player's gold, said whenever it changes: "Ana ima 1 od 100 zlatnika."
 void announceGold(QWidget* screen, const QString& player, int gold, int goldToWin);
 QString goldSentence(const QString& player, int gold, int goldToWin);
+
+// Told of every sentence as the game says it, before it waits for any focus: the screen it was
+// said on, or nullptr for one left for the next window. For recording what a game says; none by
+// default.
+using Listener = std::function<void(const QWidget* screen, const QString& sentence)>;
+void setListener(Listener listener);
 }  // namespace Accessibility

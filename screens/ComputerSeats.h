@@ -25,7 +25,8 @@ public:
     bool pressNow();
     // How many buttons the seats have pressed so far.
     int presses() const { return presses_; }
-    // The seats act only when told to (pressNow), never by themselves.
+    // Leaves every press to pressNow(), so that when the seats act does not depend on the event
+    // loop's timing (the soak's golden games).
     void stopWatching();
 
 private:

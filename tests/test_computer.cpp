@@ -51,6 +51,7 @@ private slots:
     void onePersonBeatsOrLosesToThreeComputers();
     void fightBetweenComputersEndsByItself();
     void waitsWhileTheOptionsAreOpen();
+    void actsOnlyWhenToldOnceItStopsWatching();
 };
 
 void TestComputer::rewards_data() {
@@ -280,6 +281,23 @@ void TestComputer::waitsWhileTheOptionsAreOpen() {
     QVERIFY(seats.nextPress() == nullptr);
     g.screens.hide(ScreenId::opcije);
     QVERIFY(LetComputersPlay([&g] { return !g.dialogs.messages.isEmpty(); }));
+}
+
+void TestComputer::actsOnlyWhenToldOnceItStopsWatching() {
+    TestGame g;
+    g.random.afterScript.emplace(1);
+    g.gs.goldToWin = 100;
+    g.gs.newGame = 1;
+    g.gs.playersInGame = 2;
+    g.gs.playerComputer = {true, true};
+    g.screens.show(ScreenId::Form1);
+    ComputerSeats seats(g.ctx);
+    seats.stopWatching();
+    QVERIFY(!LetComputersPlay([&g] { return !g.dialogs.messages.isEmpty(); }, 100));
+    QCOMPARE(seats.presses(), 0);
+    QVERIFY(seats.pressNow());
+    QCOMPARE(seats.presses(), 1);
+    QVERIFY(!g.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestComputer)

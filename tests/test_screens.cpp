@@ -8,9 +8,10 @@
 #include <malloc.h>
 
 #include "game/Duel.h"
-#include "screens/Flow.h"
+#include "platform/Accessibility.h"
 #include "platform/DirList.h"
 #include "platform/PictureBox.h"
+#include "screens/Flow.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
@@ -116,6 +117,26 @@ private slots:
         if (focus.isEmpty()) return;
         QVERIFY(activate(window));
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+
+    // A listener hears each sentence as it is said, even one that still waits for its screen to
+    // get the focus, and one left for the next window; once removed it hears nothing.
+    void sentencesAreHeardAsTheyAreSaid() {
+        TestGame g;
+        g.screens.show(ScreenId::Kreiranje);
+        auto* creation = g.screen<Kreiranje>(ScreenId::Kreiranje);
+        QList<QPair<const QWidget*, QString>> heard;
+        Accessibility::setListener([&heard](const QWidget* screen, const QString& sentence) {
+            heard.append({screen, sentence});
+        });
+        creation->Text1->setText(u"Ana"_s);
+        creation->Command4->click();
+        Accessibility::announceOnNextWindow(u"Ana odlazi."_s);
+        Accessibility::setListener(nullptr);
+        Accessibility::announce(creation, u"niko ne slusa"_s);
+        const QList<QPair<const QWidget*, QString>> expected{{creation, u"Igrac br 2"_s},
+                                                             {nullptr, u"Ana odlazi."_s}};
+        QCOMPARE(heard, expected);
     }
 
     // The title: its load resets the amount and the fight; Tab in order; OPCIJE and AUTOR open
