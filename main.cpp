@@ -1,23 +1,25 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
+#include "game/Random.h"
 #include "platform/App.h"
 #include "platform/AppDir.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
+#include "platform/Keeping.h"
 #include "platform/Language.h"
 #include "platform/Pictures.h"
-#include "game/Random.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/SoundKey.h"
 #include "platform/Ui.h"
 #include "screens/ComputerSeats.h"
-#include "screens/Form2/Form2.h"
 #include "screens/Flow.h"
+#include "screens/Form2/Form2.h"
 #include "state/GameState.h"
 
 int main(int argc, char* argv[]) {
@@ -40,6 +42,11 @@ int main(int argc, char* argv[]) {
             .arg(Language::ORIGINAL, Language::CYRILLIC, Language::ENGLISH),
         QStringLiteral("LANG"));
     options.addOption(langOption);
+    // --no-save keeps nothing: no saved game is read or written, no settings.
+    const QCommandLineOption noSaveOption(
+        QStringLiteral("no-save"),
+        QStringLiteral("Keep nothing between runs: no saved game, no remembered settings."));
+    options.addOption(noSaveOption);
     options.addHelpOption();
     options.process(application);
     const QString language = options.isSet(langOption)
@@ -76,7 +83,23 @@ int main(int argc, char* argv[]) {
     RegisterScreens(ctx);
     ComputerSeats computers(ctx);
 
-    screens.show(ScreenId::Form2);
+    // The game in progress and the player's choices, kept where the desktop keeps such things.
+    const bool keep = !options.isSet(noSaveOption);
+    SaveFile saveFile(keep ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                           : QString());
+    KeptSettings settings(
+        keep ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                   QStringLiteral("/settings.ini")
+             : QString(),
+        sound);
+    const bool settingsRead = settings.apply(!options.isSet(langOption));
+    ctx.saveFile = &saveFile;
+    const AutoSave autoSave(saveFile, gs, random);
+
+    Flow::OpenTitle(ctx);
+    if (!settingsRead)
+        dialogs.message(QCoreApplication::translate(
+            "main", "Zapamcena podesavanja ne mogu da se procitaju, pa su sklonjena u stranu."));
     QTimer::singleShot(0, [&appDir] {
         QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
         Ui::installOtherFonts(appDir);

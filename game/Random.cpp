@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <sstream>
 
 int Random::roll(int n) {
     return below(n) + 1;
@@ -28,4 +29,20 @@ void StdRandom::randomize() {
 // 53 random bits scaled into [0, 1); never 1.
 double StdRandom::draw() {
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+std::string StdRandom::state() const {
+    std::ostringstream out;
+    out << engine_;
+    return out.str();
+}
+
+bool StdRandom::restore(const std::string& state) {
+    std::istringstream in(state);
+    std::mt19937_64 engine;
+    in >> engine;
+    // Every number read, and nothing after them.
+    if (in.fail() || !(in >> std::ws).eof()) return false;
+    engine_ = engine;
+    return true;
 }

@@ -9,6 +9,7 @@ class Dialogs;
 class Sound;
 class Random;
 class App;
+class SaveFile;
 
 // What every screen works with: the game record and the platform services. main.cpp builds the
 // real services; tests hand in their doubles.
@@ -33,4 +34,6 @@ struct Context {
     // every step; 0 presses at once (tests, the soak and the benchmarks).
     static constexpr int kComputerPauseMs = 800;
     int computerPauseMs = kComputerPauseMs;
+    // Where the game in progress is kept between runs; none keeps nothing (tests, the soak).
+    SaveFile* saveFile = nullptr;
 };

@@ -26,7 +26,8 @@ void closeLater(QDialog& dialog, int closeAfterMs) {
         QTimer::singleShot(closeAfterMs, &dialog, &QDialog::accept);
 }
 
-void showMessage(const QString& prompt, int face, int closeAfterMs = -1) {
+// A message, or with `question` a yes-or-no question (Escape answers no). True when accepted.
+bool showMessage(const QString& prompt, int face, int closeAfterMs = -1, bool question = false) {
     // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
     QDialog dialog;
@@ -59,27 +60,43 @@ void showMessage(const QString& prompt, int face, int closeAfterMs = -1) {
     text->document()->setTextWidth(kTextWidth);
     const int height = static_cast<int>(text->document()->size().height()) + 8;
     text->setFixedSize(kTextWidth + 8, qBound(40, height, 360));
-    auto* ok = new QPushButton(QCoreApplication::translate("Dialogs", "OK"), &dialog);
+    auto* ok = new QPushButton(question ? QCoreApplication::translate("Dialogs", "Da")
+                                        : QCoreApplication::translate("Dialogs", "OK"),
+                               &dialog);
     ok->setDefault(true);
     ok->setFont(Ui::gameFont(12, true));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QPushButton* no = nullptr;
+    if (question) {
+        no = new QPushButton(QCoreApplication::translate("Dialogs", "Ne"), &dialog);
+        no->setFont(ok->font());
+        QObject::connect(no, &QPushButton::clicked, &dialog, &QDialog::reject);
+    }
     if (face >= 1 && face <= 6) {
         auto* row = new QHBoxLayout;
         auto* die = new QLabel(&dialog);
         die->setObjectName(QStringLiteral("die"));
         die->setPixmap(DieFace(face, 56, dialog.devicePixelRatioF()));
-        die->setAccessibleName(QCoreApplication::translate("Dialogs", "Kocka pokazuje %1").arg(face));
+        die->setAccessibleName(
+            QCoreApplication::translate("Dialogs", "Kocka pokazuje %1").arg(face));
         row->addWidget(die, 0, Qt::AlignVCenter);
         row->addWidget(text);
         layout->addLayout(row);
     } else {
         layout->addWidget(text);
     }
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    if (no != nullptr) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(ok);
+        row->addWidget(no);
+        layout->addLayout(row);
+    } else {
+        layout->addWidget(ok, 0, Qt::AlignHCenter);
+    }
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
     closeLater(dialog, closeAfterMs);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted;
 }
 }  // namespace
 
@@ -115,6 +132,10 @@ void QtDialogs::dieMessage(const QString& prompt, int face) {
 
 void QtDialogs::unattendedMessage(const QString& prompt, int face, int closeAfterMs) {
     showMessage(prompt, face, closeAfterMs);
+}
+
+bool QtDialogs::ask(const QString& prompt) {
+    return showMessage(prompt, 0, -1, true);
 }
 
 QString QtDialogs::input(const QString& prompt) {

@@ -16,6 +16,12 @@ public:
     }
     // A prompt and an empty field; returns the typed text, or "" when cancelled.
     virtual QString input(const QString& prompt) = 0;
+    // A yes-or-no question; true for yes. Closing the box answers no, as do doubles that only
+    // tell.
+    virtual bool ask(const QString& prompt) {
+        message(prompt);
+        return false;
+    }
 
     // The boxes of a computer player's turn that no person has to answer. Each closes by itself
     // after closeAfterMs, sooner on a click or a key; while assistive technology is listening it
@@ -42,6 +48,7 @@ public:
     void message(const QString& prompt) override;
     void dieMessage(const QString& prompt, int face) override;
     QString input(const QString& prompt) override;
+    bool ask(const QString& prompt) override;
     void unattendedMessage(const QString& prompt, int face, int closeAfterMs) override;
     QString answeredInput(const QString& prompt, const QString& answer, int closeAfterMs) override;
 };

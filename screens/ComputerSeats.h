@@ -51,6 +51,7 @@ public:
     void message(const QString& prompt) override;
     void dieMessage(const QString& prompt, int face) override;
     QString input(const QString& prompt) override;
+    bool ask(const QString& prompt) override { return boxes_.ask(prompt); }
 
     // How long a box stays up for the table to read it: 1.5 s and 50 ms a character, at most 10 s.
     static int ReadingTimeMs(const QString& text);

@@ -1,5 +1,7 @@
 #include "Flow.h"
 
+#include "game/Random.h"
+#include "game/SavedGame.h"
 #include "game/Turn.h"
 #include "platform/Context.h"
 #include "platform/Screen.h"
@@ -52,9 +54,45 @@ void Play(Context& ctx) {
     ctx.screens.hide(ScreenId::Kreiranje);
 }
 
-void ToTitle(Context& ctx, ScreenId from) {
+void OpenTitle(Context& ctx) {
     ctx.screens.show(ScreenId::Form2);
+    if (auto* title = ctx.screens.loadedAs<Form2>(ScreenId::Form2)) title->offerResume();
+}
+
+void ToTitle(Context& ctx, ScreenId from) {
+    OpenTitle(ctx);
     ctx.screens.unload(from);
+}
+
+void Resume(Context& ctx, const Game::SavedGame& saved) {
+    ctx.gs = saved.record;
+    // A generator that cannot take the state draws on as it stands.
+    ctx.random.restore(saved.dice.toStdString());
+    ctx.screens.unload(ScreenId::Kreiranje);
+    ScreenId window = ScreenId::Form1;
+    switch (ctx.gs.stage) {
+        case Stage::Reward:
+            window = ScreenId::Nagrade;
+            break;
+        case Stage::Danger:
+            window = ScreenId::opasnost;
+            break;
+        case Stage::Fight:
+        case Stage::Spoils:
+            window = ScreenId::borba;
+            break;
+        case Stage::TurnOver:
+            // Kept after the turn was played out and before it passed.
+            PassTurn(ctx.gs);
+            break;
+        default:
+            break;
+    }
+    ctx.screens.show(window);
+    if (auto* fight = ctx.screens.loadedAs<borba>(ScreenId::borba);
+        fight && window == ScreenId::borba)
+        fight->opened();
+    ctx.screens.hide(ScreenId::Form2);
 }
 
 Screen* Landed(Context& ctx) {

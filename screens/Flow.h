@@ -11,7 +11,15 @@ class Screen;
 // Tells the screen service how to create each of the game's windows.
 void RegisterScreens(Context& ctx);
 
+namespace Game {
+struct SavedGame;
+}
+
 namespace Flow {
+// The title, offering a saved game to continue when there is one: the program's first window.
+void OpenTitle(Context& ctx);
+// The saved game goes on in the window that stood open, as it stood.
+void Resume(Context& ctx, const Game::SavedGame& saved);
 // The title's START: a new game set up from nothing on a new creation screen.
 void NewGame(Context& ctx);
 // Creation's START: the board, with the first player to move.

@@ -209,9 +209,14 @@ QString Form1::squareName(int square) const {
 }
 
 void Form1::Form_Load() {
-    const Game::Events start = Game::BeginTurn(gs, ctx.random);
+    // A game resumed between the roll and the landing lands where the token was going.
+    const bool landing = gs.stage == Stage::Moving;
+    const Game::Events start =
+        landing ? Game::Events{Game::MakeEvent(Game::EventKind::ToMove, gs.currentPlayer)}
+                : Game::BeginTurn(gs, ctx.random);
     redraw();
     const Game::EventKind now = start.last().kind;
+    if (landing) QMetaObject::invokeMethod(this, &Form1::landed, Qt::QueuedConnection);
     if (now == Game::EventKind::Victory) {
         // Touch nothing here after: the victory closes the board.
         Flow::Victory(ctx);

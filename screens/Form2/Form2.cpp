@@ -3,10 +3,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QDir>
+#include <QFileInfo>
+
+#include "game/Turn.h"
 #include "platform/App.h"
+#include "platform/Dialogs.h"
+#include "platform/Keeping.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
-#include "game/Turn.h"
 #include "platform/Ui.h"
 #include "screens/Flow.h"
 
@@ -74,6 +79,8 @@ void Form2::retranslate() {
     Command2->setText(tr("OPCIJE"));
     Command4->setText(tr("AUTOR"));
     Command3->setText(tr("KRAJ"));
+    //: Continues the saved game.
+    if (Command5) Command5->setText(tr("NASTAVI"));
     Label2->setText(tr("Napravio studio KAVGALIJA! za duge zimske veceri."));
 }
 
@@ -88,10 +95,62 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
+    if (saved_) {
+        if (!ctx.dialogs.ask(tr("Zapoceti novu igru? Sacuvana igra ce biti izgubljena."))) return;
+        if (ctx.saveFile) ctx.saveFile->remove();
+        saved_.reset();
+        placeButtons();
+    }
     // Every game is set up from nothing, also the one after a won game.
     Flow::NewGame(ctx);
 }
 
+void Form2::Command5_Click() {
+    if (!saved_) return;
+    const Game::SavedGame game = *saved_;
+    saved_.reset();
+    placeButtons();
+    Flow::Resume(ctx, game);
+}
+
+void Form2::offerResume() {
+    saved_.reset();
+    if (ctx.saveFile && ctx.saveFile->exists()) {
+        bool unreadable = false;
+        saved_ = ctx.saveFile->read(&unreadable);
+        if (unreadable)
+            ctx.dialogs.message(
+                tr("Sacuvana igra ne moze da se procita, pa je sklonjena u stranu: %1")
+                    .arg(QDir::toNativeSeparators(QFileInfo(ctx.saveFile->path()).path())));
+    }
+    if (saved_ || Command5 != nullptr) placeButtons();
+}
+
+void Form2::placeButtons() {
+    const bool resume = saved_.has_value();
+    // Made only when there is a game to continue: without one the title is as it always was.
+    if (resume && Command5 == nullptr) {
+        Command5 = Ui::button(this, QStringLiteral("Command5"), QString(), {260, 168, 200, 42});
+        Command5->setFont(Command1->font());
+        Command5->setAutoDefault(true);
+        setTabOrder(Command5, Command1);
+        connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+        retranslate();
+    }
+    if (Command5 != nullptr) Command5->setVisible(resume);
+    // Five buttons stand closer, clear of the decoration below them.
+    const int step = resume ? 50 : 60;
+    const int height = resume ? 42 : 48;
+    int y = resume ? 218 : 180;
+    for (QPushButton* b : {Command1, Command2, Command4, Command3}) {
+        b->setGeometry(260, y, 200, height);
+        y += step;
+    }
+    QPushButton* first = resume ? Command5 : Command1;
+    Command1->setDefault(!resume);
+    if (Command5 != nullptr) Command5->setDefault(resume);
+    first->setFocus();
+}
 void Form2::Command2_Click() {
     Flow::ShowOptions(ctx);
 }

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 #include <array>
+#include <optional>
+
+#include "game/SavedGame.h"
 
 #include "platform/Screen.h"
 
@@ -22,11 +25,16 @@ public:
     void Command2_Click();  // OPCIJE
     void Command3_Click();  // KRAJ
     void Command4_Click();  // AUTOR
+    void Command5_Click();  // NASTAVI
+    // Offers the saved game, when one can be read: NASTAVI shows, first of the buttons. A save
+    // that cannot be read is told of and set aside.
+    void offerResume();
 
     QPushButton* Command1;
     QPushButton* Command2;
     QPushButton* Command3;
     QPushButton* Command4;
+    QPushButton* Command5 = nullptr;  // only while a saved game can be continued
     QLabel* Label1;
     QLabel* Label2;
     QLabel* title;
@@ -36,4 +44,9 @@ protected:
     // Closing the title window ends the program, as KRAJ does.
     void frameClosed() override;
     void retranslate() override;
+
+private:
+    // The buttons one under another, NASTAVI first when it shows.
+    void placeButtons();
+    std::optional<Game::SavedGame> saved_;
 };
