@@ -5,7 +5,7 @@
 
 // The language the game speaks: the original (Serbian in Latin letters, the texts as the game
 // was written), Serbian in Cyrillic, or English. It holds for the run; switching it redraws every
-// open window at once, and nothing of it is written anywhere.
+// open window at once; the settings the player keeps remember it for the next run.
 namespace Language {
 
 inline const QString ORIGINAL = QStringLiteral("sr");
