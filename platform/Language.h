@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // The language the game speaks: the original (Serbian in Latin letters, the texts as the game
-// was written), Serbian in Cyrillic, or English. It holds for the run; switching it redraws every
-// open window at once; the settings the player keeps remember it for the next run.
+// was written), Serbian in Cyrillic, or English. Switching it redraws every open window at
+// once; the player's kept settings remember it for the next run.
 namespace Language {
 
 inline const QString ORIGINAL = QStringLiteral("sr");

@@ -14,7 +14,7 @@ if [ "$1" = --start ]; then
     trap 'kill ${game:-} "$xvfb" 2>/dev/null || true' EXIT
     read -r -t 10 -u "$fd" display
     export DISPLAY=":$display" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-    "$root/usr/games/kavgalija" --lang sr &
+    "$root/usr/games/kavgalija" --lang sr --no-save &
     game=$!
     window=$(timeout 60 xdotool search --sync --onlyvisible --name '^KAVGALIJA!$' | head -n 1) || true
     [ -n "$window" ] || { echo "no title window within a minute"; exit 1; }
