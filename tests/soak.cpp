@@ -35,6 +35,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "game/SavedGame.h"
 #include "platform/Accessibility.h"
 #include "platform/Context.h"
 #include "platform/DirList.h"
@@ -43,9 +44,9 @@
 #include "platform/Screen.h"
 #include "platform/Screens.h"
 #include "screens/ComputerSeats.h"
+#include "screens/Flow.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form1/RacePanel.h"
-#include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 #include "support/Fakes.h"
@@ -136,8 +137,12 @@ class Trace {
 public:
     explicit Trace(QString appDir) : appDir_(std::move(appDir)) {}
 
-    void add(const QString& line) { lines_.append(line); }
+    void add(const QString& line) {
+        if (!paused) lines_.append(line);
+    }
     const QStringList& lines() const { return lines_; }
+    // While a kept game is being taken up again, what it shows anew is no part of the game.
+    bool paused = false;
     QByteArray sha1() const {
         return QCryptographicHash::hash(lines_.join(u'\n').toUtf8(), QCryptographicHash::Sha1)
             .toHex();
@@ -337,8 +342,13 @@ public:
     // The pictures are shared by every game, as in the game, which decodes each file once a run.
     // With a trace the game is a golden one: no timer decides anything, and the trace gets
     // everything a player meets.
-    Bot(uint64_t seed, Pictures& pictures, Sound& sound, Trace* trace = nullptr)
-        : rng_(static_cast<std::mt19937::result_type>(seed)),
+    // With `resumeAfter` events the game is kept, every window closed and the kept game taken up
+    // again, as by a new start of the program (the first moment after that it can be).
+    Bot(uint64_t seed, Pictures& pictures, Sound& sound, Trace* trace = nullptr,
+        std::optional<long> resumeAfter = std::nullopt)
+        : resumeAfter_(resumeAfter),
+          seed_(seed),
+          rng_(static_cast<std::mt19937::result_type>(seed)),
           random_(seed),
           dialogs_(rng_),
           traced_(dialogs_, trace),
@@ -438,6 +448,10 @@ private:
             return 1;
         }
         pausing_ = false;
+        if (resumeAfter_ && out_.events >= *resumeAfter_ && resumable()) {
+            resumeAfter_.reset();
+            if (!resume()) return end(Outcome::Broken, u"the kept game could not be read back"_s);
+        }
         if (out_.events == kEventCap) return end(wonOnce_ ? Outcome::Victory : Outcome::Capped);
         if (!act()) return end(Outcome::Broken, QStringLiteral("stuck: nothing to press"));
         ++out_.events;
@@ -452,6 +466,35 @@ private:
         return 0;
     }
 
+    // A moment a player could close the game at and find it again as it stood: a turn to roll,
+    // a reward or a mishap on show, nothing opened beside.
+    bool resumable() const {
+        const Stage stage = gs_.stage;
+        return (stage == Stage::Roll || stage == Stage::Reward || stage == Stage::Danger) &&
+               !screens_.isVisible(ScreenId::opcije) && !screens_.isVisible(ScreenId::inventar) &&
+               !screens_.isVisible(ScreenId::credits);
+    }
+
+    // The game as the program keeps it, taken up in fresh windows with a fresh record and dice.
+    bool resume() {
+        const QByteArray kept = Game::ToJson({gs_, QString::fromStdString(random_.state())});
+        if (trace_) trace_->paused = true;
+        screens_.unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        gs_ = GameState{};
+        random_ = StdRandom(~seed_);
+        Flow::OpenTitle(ctx_);
+        const auto saved = Game::FromJson(kept);
+        if (saved) Flow::Resume(ctx_, *saved);
+        if (trace_) trace_->paused = false;
+        resumed_ = saved.has_value();
+        return resumed_;
+    }
+
+public:
+    bool resumed() const { return resumed_; }
+
+private:
     // The game's own pauses, which the bot waits out as a player would, pressing nothing.
     // Another pause of the game gets its line here.
     bool pausing() const { return walkingBoard() != nullptr; }
@@ -645,6 +688,9 @@ private:
         record_ = record;
     }
 
+    std::optional<long> resumeAfter_;
+    bool resumed_ = false;
+    const uint64_t seed_;
     std::mt19937 rng_;
     GameState gs_;
     Screens screens_;
@@ -861,6 +907,9 @@ int main(int argc, char* argv[]) {
         {u"record-golden"_s, u"Play golden games and record them, replacing the records."_s},
         {u"trace"_s,
          u"Play golden games and print their traces; the soak's own lines go to standard error."_s},
+        {u"resume"_s,
+         u"Keep each game once at a moment drawn from its seed and take it up again in fresh "
+         "windows, as a new start of the program would."_s},
         {u"golden-file"_s, u"The golden records."_s, u"FILE"_s,
          QStringLiteral(KAVGALIJA_TESTS_DIR "/golden/games.txt")},
     });
@@ -872,6 +921,8 @@ int main(int argc, char* argv[]) {
     const bool record = options.isSet(u"record-golden"_s);
     const bool printTrace = options.isSet(u"trace"_s);
     const bool golden = check || record || printTrace;
+    const bool resume = options.isSet(u"resume"_s);
+    long resumed = 0;
     // Golden games are the real assets' (missing or broken ones meet the real sound service).
     if (games <= 0 || !QStringList{u"normal"_s, u"empty"_s, u"broken"_s}.contains(assets) ||
         (check && record) || (golden && assets != u"normal"_s))
@@ -927,13 +978,22 @@ int main(int argc, char* argv[]) {
             trace.emplace(appDir);
             TraceSound traced(*trace);
             const long ticksBefore = ticks.count;
-            out = Bot(gameSeed, pictures, traced, &*trace).play();
+            // The moment is drawn apart from the game's own dice, which it must not shift.
+            std::optional<long> resumeAfter;
+            if (resume) resumeAfter = 1 + long(std::mt19937(uint32_t(gameSeed * 7919))() % 150);
+            Bot bot(gameSeed, pictures, traced, &*trace, resumeAfter);
+            out = bot.play();
+            resumed += bot.resumed() ? 1 : 0;
             if (ticks.count != ticksBefore && out.kind != Outcome::Broken) {
                 out.kind = Outcome::Broken;
                 out.why = u"a timer of the game fired: the trace would depend on the clock"_s;
             }
         } else {
-            out = Bot(gameSeed, pictures, sound).play();
+            std::optional<long> resumeAfter;
+            if (resume) resumeAfter = 1 + long(std::mt19937(uint32_t(gameSeed * 7919))() % 150);
+            Bot bot(gameSeed, pictures, sound, nullptr, resumeAfter);
+            out = bot.play();
+            resumed += bot.resumed() ? 1 : 0;
         }
         // What a game leaves under the application (pending timers and the like) piles up over
         // a session; a handful of Qt's own objects stay.
@@ -1010,7 +1070,11 @@ int main(int argc, char* argv[]) {
     if (check)
         std::fprintf(report, "golden: %ld of %ld games as recorded in %s, %ld differ\n",
                      games - goldenDiffering, games, qPrintable(goldenFile), goldenDiffering);
-    if (record) {
+    if (resume)
+        std::fprintf(report, "resume: %ld of %ld games kept and taken up again midway\n", resumed,
+                     games);
+    // Recording golden games from interrupted ones would hide what an interruption changes.
+    if (record && !resume) {
         if (!writeGolden(goldenFile, goldenGames)) {
             std::fprintf(stderr, "soak: cannot write %s\n", qPrintable(goldenFile));
             return 2;
