@@ -97,9 +97,7 @@ int main(int argc, char* argv[]) {
     const AutoSave autoSave(saveFile, gs, random);
 
     Flow::OpenTitle(ctx);
-    if (!settingsRead)
-        dialogs.message(QCoreApplication::translate(
-            "main", "Zapamcena podesavanja ne mogu da se procitaju, pa su sklonjena u stranu."));
+    if (!settingsRead) dialogs.message(KeptSettings::unreadable());
     QTimer::singleShot(0, [&appDir] {
         QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/ui/icon-256.png")));
         Ui::installOtherFonts(appDir);

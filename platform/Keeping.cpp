@@ -113,6 +113,10 @@ bool KeptSettings::apply(bool language) {
     return readable;
 }
 
+QString KeptSettings::unreadable() {
+    return tr("Zapamcena podesavanja ne mogu da se procitaju, pa su sklonjena u stranu.");
+}
+
 bool KeptSettings::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qApp && event->type() == QEvent::LanguageChange) store();
     return false;

@@ -65,6 +65,8 @@ public:
     // wins). False when the file could not be read: it is moved aside and nothing is applied.
     // From then on every change of those choices is kept.
     bool apply(bool language);
+    // What the player is told of settings that could not be read.
+    static QString unreadable();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,6 +29,14 @@
         <source>Kocka pokazuje %1</source>
         <translation>The die shows %1</translation>
     </message>
+    <message>
+        <source>Da</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -122,6 +130,19 @@
     <message>
         <source>Napravio studio KAVGALIJA! za duge zimske veceri.</source>
         <translation>Made by studio KAVGALIJA! for long winter evenings.</translation>
+    </message>
+    <message>
+        <source>NASTAVI</source>
+        <extracomment>Continues the saved game.</extracomment>
+        <translation>CONTINUE</translation>
+    </message>
+    <message>
+        <source>Zapoceti novu igru? Sacuvana igra ce biti izgubljena.</source>
+        <translation>Start a new game? The saved game will be lost.</translation>
+    </message>
+    <message>
+        <source>Sacuvana igra ne moze da se procita, pa je sklonjena u stranu: %1</source>
+        <translation>The saved game cannot be read, so it has been put aside in: %1</translation>
     </message>
 </context>
 <context>
@@ -217,6 +238,13 @@
     <message>
         <source>blago</source>
         <translation>treasure</translation>
+    </message>
+</context>
+<context>
+    <name>KeptSettings</name>
+    <message>
+        <source>Zapamcena podesavanja ne mogu da se procitaju, pa su sklonjena u stranu.</source>
+        <translation>The saved settings cannot be read, so they have been put aside.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,14 @@
         <source>Kocka pokazuje %1</source>
         <translation>Коцка показује %1</translation>
     </message>
+    <message>
+        <source>Da</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>Не</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -122,6 +130,19 @@
     <message>
         <source>Napravio studio KAVGALIJA! za duge zimske veceri.</source>
         <translation>Направио студио КАВГАЛИЈА! за дуге зимске вечери.</translation>
+    </message>
+    <message>
+        <source>NASTAVI</source>
+        <extracomment>Continues the saved game.</extracomment>
+        <translation>НАСТАВИ</translation>
+    </message>
+    <message>
+        <source>Zapoceti novu igru? Sacuvana igra ce biti izgubljena.</source>
+        <translation>Започети нову игру? Сачувана игра ће бити изгубљена.</translation>
+    </message>
+    <message>
+        <source>Sacuvana igra ne moze da se procita, pa je sklonjena u stranu: %1</source>
+        <translation>Сачувана игра не може да се прочита, па је склоњена у страну: %1</translation>
     </message>
 </context>
 <context>
@@ -217,6 +238,13 @@
     <message>
         <source>blago</source>
         <translation>благо</translation>
+    </message>
+</context>
+<context>
+    <name>KeptSettings</name>
+    <message>
+        <source>Zapamcena podesavanja ne mogu da se procitaju, pa su sklonjena u stranu.</source>
+        <translation>Запамћена подешавања не могу да се прочитају, па су склоњена у страну.</translation>
     </message>
 </context>
 <context>
