@@ -1,123 +1,104 @@
-// The duel: set-up, every kind of blow with its taunt, retreats and falls.
-
+// The duel's window: what it shows, says and plays for each kind of blow, a retreat and a fall,
+// and the board coming back after it. The rules themselves are in test_duel.
 #include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
-#include "fight_support.h"
 #include "platform/Language.h"
 #include "screens/borba/Fight.h"
+#include "support/TestGame.h"
 
-using namespace fight_test;
+using namespace Qt::StringLiterals;
 
 namespace {
-// Gives the first blow to the right fighter, as the left fighter's blow would.
-void handToTheRight(borba* f) {
-    f->Command1->setEnabled(false);
-    f->Command2->setEnabled(false);
-    f->Command3->setEnabled(true);
+QString theme(int slot) {
+    return u"/themes/t%1"_s.arg(slot);
 }
 
-void expectBoardBack(TestGame& g) {
-    QVERIFY(g.screens.isVisible(ScreenId::Form1));
-    QVERIFY(!g.screens.isLoaded(ScreenId::borba));
-    QCOMPARE(g.gs.fightOpen, 0);
+QString enabled(const borba* f) {
+    QString out;
+    for (const QPushButton* b : {f->Command1, f->Command2, f->Command3, f->Command4})
+        out += b->isEnabled() ? u'1' : u'0';
+    return out;
+}
+
+// The fight is over: the board is back with `next` to move and no draw is left over.
+void expectBoardBack(TestGame& g, int next) {
+    QVERIFY(g.screens.isVisible(ScreenId::Form1) && !g.screens.isLoaded(ScreenId::borba));
+    QCOMPARE(int(g.gs.currentPlayer), next);
     QVERIFY(g.random.draws.isEmpty());
-    TestGame::settle();
 }
 
-template <typename Case, typename... Fields>
-void row(const char* name, Fields... fields) {
-    QTest::newRow(name) << Case{fields...};
-}
-
-// Ana (sword, left) against Bora (axe, right), the defender holding the shield with the blow's
-// shield faces. Blow: pick, strike, guard, shield faces, shield, power, damage.
-// `cry`: the taunt sound's own draw (0: none); `lastPick`: attackSoundPick before the blow;
-// `health`: the defender's after; `sounds`: the striker's attack sound, then the answer's.
+// Ana (left, sword) against Bora (right, axe), the defender holding a shield of the blow's faces.
+// `sound`: the answer sound's own draw (0: none); `sounds`: the striker's war cry, then the
+// answer's sound; `health`: the defender's after.
 struct BlowCase {
-    bool right;  // Bora strikes
-    Blow blow;
-    int taunt, cry, lastPick, health;
+    bool right;
+    BlowDice dice;
+    int taunt, sound, lastPick, health;
     QString message, line, sounds;
 };
 
-// `who` presses its "Povlacenje" or closes the window; with `first` the mover misses first.
-struct RetreatCase {
-    QString who;
-    bool first, coward;
-    int mover, met, from, roll, to, next;
-};
-
-// Dule (left: spear, chainmail, blue shield, 30 coins) against Bora (axe, robe, red shield, 10
-// coins) or Ana (sword and nothing else); the winner stands at 3 health.
+// Dule (spear, chainmail, blue shield, 30 coins) against Bora (axe, robe, red shield, 10 coins);
+// the winner stands at 3 health.
 struct FallCase {
     bool leftFalls;
-    int met;
-    Blow blow;
+    BlowDice dice;
     QStringList answers, messages, prompts;
-    std::tuple<QString, int, QString, int> winner;  // weapon, armour, shield, gold after
+    QString winner;  // weapon|armour|shield|gold after
 };
-
-// Everything a fight must leave alone when nobody falls.
-auto gearOf(const GameState& s) {
-    return std::tuple(s.playerHealth, s.playerGold, s.playerArmor, s.playerWeapon, s.playerShield);
-}
 }  // namespace
 
 Q_DECLARE_METATYPE(BlowCase)
-Q_DECLARE_METATYPE(RetreatCase)
 Q_DECLARE_METATYPE(FallCase)
 
-class TestFight : public QObject {
+class FightTest : public QObject {
     Q_OBJECT
-
 private slots:
-    void settingUp() {
+    // Both fighters as they stand, the striker's buttons and the one met's retreat; the striker's
+    // button has the focus and a listener hears who fights whom. A taunt left in the bubble is
+    // gone in the next fight, which shows its own background.
+    void whatTheFightShows() {
         TestGame g;
-        setUpPlayers(g.gs);
-        g.gs.playerName[2] = QStringLiteral("<b>Ceca</b>");
+        g.fourPlayers();
+        g.gs.playerName[2] = u"<b>Ceca</b>"_s;
         g.gs.playerHealth[2] = 7;
-        g.gs.playerWeaponPower = {0, 0, 4, 1};
-        g.gs.playerWeapon[2].clear();    // lost her spear: its power stays
-        g.gs.playerWeapon[3] = "Spear";  // not a weapon name: the power stays
-        borba* f = openFight(g, 2, 1, 15);
-        QCOMPARE(f->Label5->text(), QStringLiteral("<b>Ceca</b>"));
+        g.gs.playerWeapon[2].clear();
+        borba* f = g.openFight(2, 1, 15);
+        QCOMPARE(f->windowTitle() + f->Label7->text() + f->Command1->text() + f->Command4->text(),
+                 u"BorbaProtivUdriPovlacenje"_s);
+        QCOMPARE(f->Label5->text(), u"<b>Ceca</b>"_s);
         QCOMPARE(f->Label5->textFormat(), Qt::PlainText);
-        QCOMPARE(f->Label6->text() + f->Label2->text() + f->Label4->text(), "Bora710");
-        const PictureBox* dolls[] = {f->pozadina, f->Image1, f->Image2, f->Image3, f->Image4,
-                                     f->Image5,   f->Image6, f->Image7, f->Image8, f->oblak};
-        const QStringList files = {
-            "pozadine/15.jpg", "leather.gif",  "robe.gif",       "lik04.gif",   "lik03.gif", "",
-            "axe.gif",         "providno.gif", "crvenistit.gif", "providno.gif"};
-        for (int i = 0; i < 10; ++i) QCOMPARE(dolls[i]->fileName(), files[i]);
-        QVERIFY(f->Command1->isEnabled() && f->Command2->isEnabled() && f->Command4->isEnabled());
-        QVERIFY(!f->Command3->isEnabled() && !f->Timer1.isActive());
-        QCOMPARE(g.gs.playerWeaponPower, (GameState::PerPlayer<int>{2, 3, 4, 1}));
+        QCOMPARE(f->Label6->text() + f->Label2->text() + f->Label4->text(), u"Bora710"_s);
+        QCOMPARE(pics({f->pozadina, f->Image1, f->Image2, f->Image3, f->Image4, f->Image5,
+                       f->Image6, f->Image7, f->Image8, f->oblak}),
+                 u"pozadine/15.jpg|leather.gif|robe.gif|lik06.gif|lik03.gif||axe.gif|"
+                 "providno.gif|crvenistit.gif|providno.gif"_s);
+        QCOMPARE(enabled(f), u"1101"_s);
+        QCOMPARE(f->Command3->accessibleDescription(), u"Bora udara"_s);
+        QVERIFY(!f->Timer1.isActive());
+        QCOMPARE(heard(f), QStringList{u"<b>Ceca</b>, zdravlje 7, protiv Bora, zdravlje 10."_s});
+        QCOMPARE(QApplication::focusWidget(), f->Command1);
 
-        // The refresh after a blow counts weapons picked up since, even by players not
-        // fighting, and keeps the background without drawing.
-        g.gs.playerWeapon[0] = "spear";
-        g.gs.playerWeapon[3] = "axe";
-        pushBlow(g.random, {1, 1, 1, 6, 1, 4, -1});
-        g.random.pushRoll(1, 10);
-        g.random.pushRoll(1, 3);
+        pushMiss(g.random, true);
         f->Command1_Click();
-        QCOMPARE(g.gs.playerWeaponPower, (GameState::PerPlayer<int>{4, 3, 4, 3}));
-        QCOMPARE(f->pozadina->fileName(), QStringLiteral("pozadine/15.jpg"));
-        // A taunt left in the bubble is gone in the next fight, which draws its own background.
         QVERIFY(!f->Label8->text().isEmpty());
         g.random.pushRoll(1, 6);
         f->Command4_Click();
         TestGame::settle();
-        f = openFight(g, 1, 0, 1);
-        QCOMPARE(f->pozadina->fileName(), QStringLiteral("pozadine/1.jpg"));
-        QCOMPARE(f->Label8->text() + f->oblak->fileName(), QStringLiteral("providno.gif"));
-        QVERIFY(!f->Timer1.isActive());
+        f = g.openFight(1, 0, 1);
+        QCOMPARE(pics({f->pozadina, f->oblak}) + f->Label8->text(),
+                 u"pozadine/1.jpg|providno.gif"_s);
+    }
 
-        // Every line of the tables fits the bubble, which lies inside the cloud, in every language,
-        // and no table says a line twice.
-        QLabel* bubble = f->Label8;
-        QVERIFY(bubble->wordWrap() && f->oblak->geometry().contains(bubble->geometry()));
+    // Every line of the tables fits the bubble, which lies inside the cloud, in every language,
+    // and no table says a line twice.
+    void everyTauntFitsTheBubble() {
+        TestGame g;
+        borba f(g.ctx);
+        QLabel* bubble = f.Label8;
+        QVERIFY(bubble->wordWrap() && f.oblak->geometry().contains(bubble->geometry()));
         const QFontMetrics metrics(bubble->font());
         for (const QString& language : Language::codes()) {
             Language::set(language);
@@ -127,7 +108,7 @@ private slots:
                     const QString line = TauntText({Game::BlowOutcome(o), n});
                     lines << line;
                     bubble->setText(line);
-                    for (const QString& word : line.split(QLatin1Char(' ')))
+                    for (const QString& word : line.split(u' '))
                         QVERIFY2(metrics.horizontalAdvance(word) <= bubble->width(),
                                  qPrintable(word));
                     QVERIFY2(bubble->heightForWidth(bubble->width()) <= bubble->height(),
@@ -141,169 +122,201 @@ private slots:
 
     void blow_data() {
         QTest::addColumn<BlowCase>("c");
-        row<BlowCase>("hit through a red shield", false, Blow{2, 5, 2, 6, 4, 2, 2}, 3, 2, 0, 8,
-                      "Ana udara!2 ostecenja!", "Neeee tu..tu sam se operis`o!!!!", "fireball ow1");
-        row<BlowCase>("right hit for nothing", true, Blow{2, 6, 1, 0, 0, 3, 0}, 1, 5, 0, 10,
-                      "Bora udara!0 ostecenja!", "Kuukuuu!!!", "fireball ow2");
-        // Each shield blocks with its top face: a red 6 stops a 6, a blue 3 stops a 3.
-        row<BlowCase>("blocked by an equal shield", false, Blow{1, 6, 1, 6, 6, 2, -1}, 2, 2, 0, 10,
-                      "Bora se odbranio shtitom!", "Kuku al si se odbio ko muda od labuda!",
-                      "fire boring");
-        row<BlowCase>("right blocked by a blue shield", true, Blow{3, 3, 6, 3, 3, 3, -1}, 4, 1, 0,
-                      10, "Ana se odbranio shtitom!", "Di ti bre ochi?", "WATCHTHIS laugh");
-        row<BlowCase>("miss", false, Blow{3, 2, 3, 0, 0, 2, 0}, 6, 0, 0, 10, "Ana promasuje!",
-                      "Miss me miss me now ya gotta kiss me!", "watchthis stupid");
-        row<BlowCase>("right miss", true, Blow{1, 1, 2, 0, 0, 3, 3}, 10, 0, 0, 10,
-                      "Bora promasuje!", "Vise srece sledeci put :)", "fire stupid");
-        row<BlowCase>("parry with the own pick", false, Blow{3, 4, 4, 0, 0, 2, 1}, 1, 0, 0, 10,
-                      "Bora parira napad.", "Aha...odbrana!", "watchthis missed");
-        row<BlowCase>("right parry, nothing picked", true, Blow{2, 4, 4, 0, 0, 3, 0}, 6, 0, 0, 10,
-                      "Ana parira napad.", "Klikni na dugme `povlacenje` sledeci put", "fireball");
-        row<BlowCase>("right parry after pick 3", true, Blow{1, 5, 5, 0, 0, 3, 2}, 10, 0, 3, 10,
-                      "Ana parira napad.", "El da da imam vestine a..a?a???", "fire missed");
-        row<BlowCase>("right parry after cry 4", true, Blow{1, 3, 3, 0, 0, 3, 0}, 8, 0, 4, 10,
-                      "Ana parira napad.", "Smor smoor smooooor!!!!", "fire");
+        const auto add = [](const char* name, BlowCase c) { QTest::newRow(name) << c; };
+        add("hit through a red shield", {false,
+                                         {2, 5, 2, 6, 4, 2, 2},
+                                         3,
+                                         2,
+                                         0,
+                                         8,
+                                         u"Ana udara!2 ostecenja!"_s,
+                                         u"Neeee tu..tu sam se operis`o!!!!"_s,
+                                         u"fireball ow1"_s});
+        add("right hit", {true,
+                          {2, 6, 1, 0, 0, 3, 0},
+                          1,
+                          5,
+                          0,
+                          10,
+                          u"Bora udara!0 ostecenja!"_s,
+                          u"Kuukuuu!!!"_s,
+                          u"fireball ow2"_s});
+        add("right blocked by a blue shield", {true,
+                                               {3, 3, 6, 3, 3, 3, -1},
+                                               4,
+                                               1,
+                                               0,
+                                               10,
+                                               u"Ana se odbranio shtitom!"_s,
+                                               u"Di ti bre ochi?"_s,
+                                               u"WATCHTHIS laugh"_s});
+        add("miss", {false,
+                     {3, 2, 3, 0, 0, 2, 0},
+                     6,
+                     0,
+                     0,
+                     10,
+                     u"Ana promasuje!"_s,
+                     u"Miss me miss me now ya gotta kiss me!"_s,
+                     u"watchthis stupid"_s});
+        add("parry on the own cry", {false,
+                                     {3, 4, 4, 0, 0, 2, 1},
+                                     1,
+                                     0,
+                                     0,
+                                     10,
+                                     u"Bora parira napad."_s,
+                                     u"Aha...odbrana!"_s,
+                                     u"watchthis missed"_s});
+        add("right parry after a hurt 4, silent", {true,
+                                                   {1, 3, 3, 0, 0, 3, 0},
+                                                   8,
+                                                   0,
+                                                   4,
+                                                   10,
+                                                   u"Ana parira napad."_s,
+                                                   u"Smor smoor smooooor!!!!"_s,
+                                                   u"fire"_s});
     }
 
+    // The blow's box, the defender's health, the answer in the defender's cloud with its sound;
+    // the right striker's war cry is waited for. The other side strikes next, and the cloud
+    // clears 6 s after the blow.
     void blow() {
         QFETCH(BlowCase, c);
         TestGame g;
-        setUpPlayers(g.gs);
+        g.fourPlayers();
         const int striker = c.right ? 1 : 0, defender = 1 - striker;
-        const int faces = c.blow.shieldFaces;
-        g.gs.playerShield[defender] = faces == 3 ? "plavi stit" : faces == 6 ? "crveni stit" : "";
-        borba* f = openFight(g, 0, 1);
-        if (c.right) handToTheRight(f);
-        g.gs.attackSoundPick = static_cast<int16_t>(c.lastPick);
-        pushBlow(g.random, c.blow);
+        const int faces = c.dice.shieldFaces;
+        g.gs.playerShield[defender] = faces == 3   ? u"plavi stit"_s
+                                      : faces == 6 ? u"crveni stit"_s
+                                                   : QString();
+        borba* f = g.openFight(0, 1);
+        if (c.right) {
+            g.gs.blowNext = Side::Right;
+            f->Form_Load();
+        }
+        g.gs.attackSoundPick = int16_t(c.lastPick);
+        pushBlow(g.random, c.dice);
         g.random.pushRoll(c.taunt, 10);
-        if (c.cry > 0) g.random.pushRoll(c.cry, c.blow.damage < 0 ? 3 : 5);
+        if (c.sound > 0) g.random.pushRoll(c.sound, c.dice.damage < 0 ? 3 : 5);
         QTest::mouseClick(c.right ? f->Command3 : f->Command1, Qt::LeftButton);
 
         QVERIFY(g.random.draws.isEmpty());
         QCOMPARE(g.dialogs.messages, QStringList{c.message});
-        QCOMPARE(g.gs.playerHealth[defender], c.health);
         QCOMPARE((c.right ? f->Label2 : f->Label4)->text(), QString::number(c.health));
         QCOMPARE(f->Label8->text(), c.line);
-        const QStringList sounds = c.sounds.split(' ');
-        QStringList paths = {theme(striker) + "\\" + sounds[0] + ".wav"};
-        if (sounds.size() > 1) paths.append(theme(defender) + "\\" + sounds[1] + ".wav");
+        const QStringList sounds = c.sounds.split(u' ');
+        QStringList paths = {theme(striker) + u"\\"_s + sounds[0] + u".wav"_s};
+        if (sounds.size() > 1) paths << theme(defender) + u"\\"_s + sounds[1] + u".wav"_s;
         QCOMPARE(g.sound.paths(), paths);
         QCOMPARE(g.sound.played[0].mode, c.right ? Sound::Mode::Sync : Sound::Mode::Async);
-
-        // The other side strikes next; the defender's cloud clears 6 s after the blow.
-        QCOMPARE((QList<bool>{f->Command1->isEnabled(), f->Command2->isEnabled(),
-                              f->Command3->isEnabled(), f->Command4->isEnabled()}),
-                 (QList<bool>{c.right, c.right, !c.right, !c.right}));
-        QCOMPARE(f->oblak->fileName(), c.right ? "oblacak.gif" : "oblacak1.gif");
+        QCOMPARE(enabled(f), c.right ? u"1100"_s : u"0011"_s);
+        QCOMPARE(f->oblak->fileName(), c.right ? u"oblacak.gif"_s : u"oblacak1.gif"_s);
         QCOMPARE(f->Timer1.isActive() ? f->Timer1.interval() : 0, 6000);
         QVERIFY(QMetaObject::invokeMethod(&f->Timer1, "timeout"));
-        QCOMPARE(f->Label8->text() + f->oblak->fileName(), QStringLiteral("providno.gif"));
+        QCOMPARE(f->Label8->text() + f->oblak->fileName(), u"providno.gif"_s);
+        QCOMPARE(heard(f).contains(u"Bora: zdravlje 8."_s), c.health == 8);
     }
 
+    // A retreat by its button or by closing the window (the fighter whose blow it is flees):
+    // told in a box, jeered only on the left, and the board comes back with the next player.
     void retreat_data() {
-        QTest::addColumn<RetreatCase>("c");
-        QTest::newRow("left 3 - 6") << RetreatCase{"left", false, true, 3, 1, 3, 6, 27, 0};
-        QTest::newRow("right 0 - 1") << RetreatCase{"right", true, false, 1, 0, 0, 1, 29, 2};
-        QTest::newRow("closed before a blow")
-            << RetreatCase{"close", false, true, 0, 1, 5, 2, 3, 1};
-        QTest::newRow("closed after a blow") << RetreatCase{"close", true, false, 0, 1, 5, 4, 1, 1};
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("afterABlow");
+        QTest::addColumn<QString>("fled");
+        QTest::addColumn<bool>("jeered");
+        QTest::newRow("left") << u"left"_s << false << u"Ana"_s << true;
+        QTest::newRow("right before a blow") << u"right"_s << false << u"Bora"_s << false;
+        QTest::newRow("right after a blow") << u"right"_s << true << u"Bora"_s << false;
+        QTest::newRow("closed before a blow") << u"close"_s << false << u"Ana"_s << true;
+        QTest::newRow("closed after a blow") << u"close"_s << true << u"Bora"_s << false;
     }
-
     void retreat() {
-        QFETCH(RetreatCase, c);
+        QFETCH(QString, how);
+        QFETCH(bool, afterABlow);
+        QFETCH(QString, fled);
+        QFETCH(bool, jeered);
         TestGame g;
-        setUpPlayers(g.gs);
-        const int fleeing = c.first ? c.met : c.mover, staying = c.first ? c.mover : c.met;
-        g.gs.playerShield = {};
-        g.gs.playerSquare[fleeing] = c.from;
-        borba* f = openFight(g, c.mover, c.met);
-        if (c.first) {
-            pushBlow(g.random, {1, 1, 2, 0, 0, 4, 0});
-            g.random.pushRoll(1, 10);
+        g.fourPlayers();
+        borba* f = g.openFight(0, 1);
+        if (afterABlow) {
+            pushMiss(g.random, true);
             f->Command1_Click();
         }
-        const auto before = gearOf(g.gs);
-        const int stayingAt = g.gs.playerSquare[staying];
         g.sound.played.clear();
-        g.random.pushRoll(c.roll, 6);
-        if (c.who == "close")
+        g.random.pushRoll(3, 6);
+        if (how == u"close"_s)
             f->close();
         else
-            QTest::mouseClick(c.who == "left" ? f->Command2 : f->Command4, Qt::LeftButton);
-
-        QCOMPARE(g.dialogs.messages.last(), g.gs.playerName[fleeing] + " je pobegao!!!");
-        const QString coward = KAVGALIJA_ASSETS_DIR "\\zvuk\\american\\coward.wav";
-        QCOMPARE(g.sound.paths(), c.coward ? QStringList{coward} : QStringList{});
-        QCOMPARE(g.gs.playerSquare[fleeing], c.to);
-        QCOMPARE(g.gs.playerSquare[staying], stayingAt);
-        QVERIFY(gearOf(g.gs) == before);
-        QCOMPARE(int(g.gs.currentPlayer), c.next);
-        expectBoardBack(g);
+            QTest::mouseClick(how == u"left"_s ? f->Command2 : f->Command4, Qt::LeftButton);
+        QCOMPARE(g.dialogs.messages.last(), fled + u" je pobegao!!!"_s);
+        QCOMPARE(g.sound.paths(),
+                 jeered ? QStringList{KAVGALIJA_ASSETS_DIR u"\\zvuk\\american\\coward.wav"_s}
+                        : QStringList{});
+        expectBoardBack(g, 1);
     }
 
     void fall_data() {
         QTest::addColumn<FallCase>("c");
-        const QString ask = "Da li zelite da uzmete i ", armor = ask + "protivnikov oklop?";
-        const auto told = [](const char* winner, int damage, int gold) {
-            return QStringList{QString("%1 udara!%2 ostecenja!").arg(winner).arg(damage),
-                               QString("%1 je pobedio!!").arg(winner),
-                               QString("%1 dobija %2 zlatnika.").arg(winner).arg(gold)};
-        };
-        row<FallCase>("right falls below 0, da takes all", false, 1, Blow{1, 6, 1, 6, 2, 4, 4},
-                      QStringList{"da", "da", "da"}, told("Dule", 4, 10),
-                      QStringList{ask + "axe?", armor, ask + "crveni stit?"},
-                      std::tuple(QString("axe"), 1, QString("crveni stit"), 40));
-        row<FallCase>("left falls, only a plain da takes", true, 1, Blow{2, 4, 3, 3, 3, 3, 1},
-                      QStringList{"Da", " da", ""}, told("Bora", 1, 30),
-                      QStringList{ask + "spear?", armor, ask + "plavi stit?"},
-                      std::tuple(QString("axe"), 1, QString("crveni stit"), 40));
-        row<FallCase>("no shield to ask for, no gold", false, 0, Blow{1, 2, 1, 0, 0, 4, 2},
-                      QStringList{"da", "da"}, told("Dule", 2, 0),
-                      QStringList{ask + "sword?", armor},
-                      std::tuple(QString("sword"), 0, QString("plavi stit"), 30));
+        const QString ask = u"Da li zelite da uzmete i "_s, armor = ask + u"protivnikov oklop?"_s;
+        QTest::newRow("right falls, da takes all") << FallCase{
+            false,
+            {1, 6, 1, 6, 2, 4, 4},
+            {u"da"_s, u"da"_s, u"da"_s},
+            {u"Dule udara!4 ostecenja!"_s, u"Dule je pobedio!!"_s, u"Dule dobija 10 zlatnika."_s},
+            {ask + u"axe?"_s, armor, ask + u"crveni stit?"_s},
+            u"axe|1|crveni stit|40"_s};
+        QTest::newRow("left falls, only a plain da takes") << FallCase{
+            true,
+            {2, 4, 3, 3, 3, 3, 1},
+            {u"Da"_s, u" da"_s, QString()},
+            {u"Bora udara!1 ostecenja!"_s, u"Bora je pobedio!!"_s, u"Bora dobija 30 zlatnika."_s},
+            {ask + u"spear?"_s, armor, ask + u"plavi stit?"_s},
+            u"axe|1|crveni stit|40"_s};
     }
 
+    // A fall is told in boxes, the health shown never below 0 (the old value until the fall is
+    // told, then 0); the winner hears the victory and is asked about each of the loser's things.
     void fall() {
         QFETCH(FallCase, c);
         TestGame g;
-        setUpPlayers(g.gs);
-        const int winner = c.leftFalls ? c.met : 3, loser = c.leftFalls ? 3 : c.met;
+        g.fourPlayers();
+        g.gs.playerGold = {0, 10, 0, 30};
+        const int winner = c.leftFalls ? 1 : 3, loser = c.leftFalls ? 3 : 1;
         g.gs.playerHealth[winner] = 3;
         g.gs.playerHealth[loser] = c.leftFalls ? 1 : 2;
-        const int winnerAt = g.gs.playerSquare[winner];
-        borba* f = openFight(g, 3, c.met);
-        if (c.leftFalls) handToTheRight(f);
-        // Health is never shown below 0: the old value until the fall is told, then 0.
+        borba* f = g.openFight(3, 1);
+        if (c.leftFalls) {
+            g.gs.blowNext = Side::Right;
+            f->Form_Load();
+        }
         QStringList shown;
         QLabel* health = c.leftFalls ? f->Label2 : f->Label4;
-        g.dialogs.onMessage = [&](const QString&) { shown.append(health->text()); };
-        const QString was = QString::number(g.gs.playerHealth[loser]);
+        g.dialogs.onMessage = [&](const QString&) { shown << health->text(); };
+        const QString was = health->text();
         g.dialogs.answers.append(c.answers);
-        pushBlow(g.random, c.blow);
+        pushBlow(g.random, c.dice);
         g.random.pushRoll(1, 10);
         g.random.pushRoll(1, 5);
+        QVERIFY(activate(f));  // as the fight comes up in play, before any blow
         QTest::mouseClick(c.leftFalls ? f->Command3 : f->Command1, Qt::LeftButton);
 
         QCOMPARE(g.dialogs.messages, c.messages);
-        QCOMPARE(shown, (QStringList{was, was, "0"}));
+        QCOMPARE(shown, (QStringList{was, was, u"0"_s}));
         QCOMPARE(g.dialogs.inputPrompts, c.prompts);
-        QCOMPARE(g.sound.played.last().path, theme(winner) + "\\victory.wav");
+        QCOMPARE(g.sound.played.last().path, theme(winner) + u"\\victory.wav"_s);
         QCOMPARE(g.sound.played.last().mode, Sound::Mode::Async);
         const GameState& s = g.gs;
-        QCOMPARE(std::tuple(s.playerWeapon[winner], s.playerArmor[winner], s.playerShield[winner],
-                            s.playerGold[winner]),
+        QCOMPARE(row(QVariantList{s.playerWeapon[winner], s.playerArmor[winner],
+                                  s.playerShield[winner], s.playerGold[winner]}),
                  c.winner);
-        QCOMPARE(std::tuple(s.playerHealth[winner], s.playerSquare[winner]),
-                 std::tuple(3, winnerAt));
-        // The loser starts over: nothing, square 0, health 10.
-        QCOMPARE(std::tuple(s.playerWeapon[loser], s.playerArmor[loser], s.playerShield[loser],
-                            s.playerGold[loser], s.playerSquare[loser], s.playerHealth[loser]),
-                 std::tuple(QString(), 0, QString(), 0, 0, 10));
-        QCOMPARE(int(s.currentPlayer), 0);
-        expectBoardBack(g);
+        expectBoardBack(g, 0);
+        QCOMPARE(heard(g.screens.loaded(ScreenId::Form1)),
+                 (QStringList{s.playerName[winner] + u" ima 40 od 100 zlatnika."_s,
+                              u"Na potezu: Ana"_s}));
     }
 };
 
-QTEST_MAIN(TestFight)
+QTEST_MAIN(FightTest)
 #include "test_fight.moc"

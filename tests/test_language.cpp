@@ -4,7 +4,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "fight_support.h"
 #include "platform/Language.h"
 #include "platform/Ui.h"
 #include "screens/Form2/Form2.h"
@@ -12,9 +11,9 @@
 #include "screens/inventar/inventar.h"
 #include "screens/opasnost/opasnost.h"
 #include "screens/opcije/opcije.h"
+#include "support/TestGame.h"
 
 using namespace Qt::StringLiterals;
-using namespace fight_test;
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -37,9 +36,9 @@ private slots:
     // new language as one sentence, and its spoils take that language's yes.
     void optionsSwitchEveryOpenWindow() {
         TestGame g;
-        setUpPlayers(g.gs);
+        g.fourPlayers();
         g.screens.show(ScreenId::Form2);
-        borba* fight = openFight(g, 0, 1);
+        borba* fight = g.openFight(0, 1);
         g.screens.show(ScreenId::opcije);
         auto* options = g.screen<opcije>(ScreenId::opcije);
         const auto choose = [&](const QString& code) {
@@ -48,8 +47,8 @@ private slots:
                 QTest::keyClick(options->Combo1, Qt::Key_Down);
             QCoreApplication::processEvents();
         };
-        pushBlow(g.random, Blow{2, 5, 2, 6, 4, 2, 2});  // Ana hits Bora for 2
-        g.random.pushRoll(3, 10);                       // ... who answers with hit line 3
+        pushBlow(g.random, {2, 5, 2, 6, 4, 2, 2});  // Ana hits Bora for 2
+        g.random.pushRoll(3, 10);                   // ... who answers with hit line 3
         g.random.pushRoll(2, 5);
         fight->Command1_Click();
         const QString taunt = fight->Label8->text();
@@ -63,14 +62,18 @@ private slots:
         QCOMPARE(fight->Label8->text(), u"Nooo, not there.. I just had surgery there!!!!"_s);
         QCOMPARE(fight->Image6->meaning() + u'|' + fight->Image8->meaning(), u"axe|red shield"_s);
         // Bora strikes back and misses; Ana answers with miss line 1.
-        pushBlow(g.random, Blow{1, 2, 6, 0, 0, 3, 0});
+        pushBlow(g.random, {1, 2, 6, 0, 0, 3, 0});
         g.random.pushRoll(1, 10);
         fight->Command3_Click();
         QCOMPARE(g.dialogs.messages.mid(1), QStringList({u"Bora misses!"_s}));
         QCOMPARE(fight->Label8->text(), u"YOU'RE NUTS!!!! :)"_s);
-        g.gs.playerHealth[1] = 0;
+        // Ana fells Bora, and a yes in English takes his things.
         g.dialogs.answers << u"yes"_s << u"no"_s << u"yes"_s;
-        fight->Form_Load();
+        g.gs.playerHealth[1] = 2;
+        pushBlow(g.random, {2, 5, 2, 6, 4, 2, 2});
+        g.random.pushRoll(1, 10);
+        g.random.pushRoll(1, 5);
+        fight->Command1_Click();
         QCOMPARE(g.dialogs.inputPrompts.first(), u"Do you want to take the axe too?"_s);
         QCOMPARE(g.gs.playerWeapon[0] + u'|' + g.gs.playerShield[0], u"axe|crveni stit"_s);
 
@@ -79,7 +82,7 @@ private slots:
         Ui::installGameFonts(QStringLiteral(KAVGALIJA_ASSETS_DIR));
         const auto lettering = [&] {
             inventar bag(g.ctx);
-            return QFontInfo(fight->Label8->font()).family() + u'|' +
+            return QFontInfo(title->Command2->font()).family() + u'|' +
                    QFontInfo(bag.Label1->font()).family();
         };
         QCOMPARE(lettering(), u"Comic Neue|Comic Neue"_s);

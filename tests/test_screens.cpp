@@ -84,11 +84,6 @@ QStringList faultsOf(QWidget* window) {
     return faults;
 }
 
-bool activate(QWidget* window) {
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
 }  // namespace
 
 class ScreensTest : public QObject {

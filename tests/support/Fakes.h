@@ -4,18 +4,17 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
-#include <QTest>
 #include <functional>
 #include <optional>
-#include <random>
 
 #include "platform/App.h"
 #include "platform/Dialogs.h"
-#include "game/Random.h"
 #include "platform/Sound.h"
+#include "support/Core.h"
 
 // Message and input boxes answered from a script. Every prompt is logged; an input box with no
-// scripted answer fails the running test at once (and is answered "" so nothing hangs).
+// scripted answer is answered `otherwise` or, without one, fails the running test at once (and
+// is answered "" so nothing hangs).
 class FakeDialogs : public Dialogs {
 public:
     void message(const QString& prompt) override { dieMessage(prompt, 0); }
@@ -24,9 +23,8 @@ public:
         dieFaces.append(face);
         if (onMessage) onMessage(prompt);
     }
-    void unattendedMessage(const QString& prompt, int face, int closeAfterMs) override {
+    void unattendedMessage(const QString& prompt, int face, int) override {
         unattended.append(prompt);
-        Q_UNUSED(closeAfterMs);
         dieMessage(prompt, face);
     }
     QString answeredInput(const QString& prompt, const QString& answer, int) override {
@@ -37,6 +35,7 @@ public:
     QString input(const QString& prompt) override {
         inputPrompts.append(prompt);
         if (!answers.isEmpty()) return answers.dequeue();
+        if (otherwise) return *otherwise;
         QTest::qFail(qPrintable("input box with no scripted answer: " + prompt), __FILE__,
                      __LINE__);
         return {};
@@ -48,6 +47,7 @@ public:
     QStringList unattended;    // the message boxes that closed by themselves
     QStringList typedAnswers;  // what computer players answered
     QQueue<QString> answers;   // answers to the next input boxes
+    std::optional<QString> otherwise;
     // Runs while a message box is "open", for tests that act in the middle of a handler.
     std::function<void(const QString&)> onMessage;
 };
@@ -68,30 +68,6 @@ public:
     }
 
     QList<Played> played;
-};
-
-// Scripted draws. Running out fails the running test at once.
-class FakeRandom : public Random {
-public:
-    void randomize() override { ++randomizeCount; }
-    double draw() override {
-        ++drawCount;
-        if (!draws.isEmpty()) return draws.dequeue();
-        if (afterScript) return std::uniform_real_distribution<double>(0.0, 1.0)(*afterScript);
-        QTest::qFail("the game drew more random numbers than the test scripted", __FILE__,
-                     __LINE__);
-        return 0.0;
-    }
-
-    // Queues a draw that makes Int(draw x n) + 1 come out as value.
-    void pushRoll(int value, int n) { draws.enqueue((value - 0.5) / n); }
-    void pushDraw(double d) { draws.enqueue(d); }
-
-    QQueue<double> draws;
-    // Whole games: once the script is used up, draws come from this seeded generator.
-    std::optional<std::mt19937_64> afterScript;
-    int drawCount = 0;
-    int randomizeCount = 0;
 };
 
 class FakeApp : public App {

@@ -3,15 +3,20 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QString>
+#include <QTest>
+#include <QWidget>
 
-#include "Fakes.h"
+#include "game/Duel.h"
 #include "platform/Context.h"
+#include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
 #include "platform/SoundKey.h"
 #include "screens/ComputerSeats.h"
 #include "screens/Flow.h"
+#include "screens/borba/borba.h"
 #include "state/GameState.h"
+#include "support/Fakes.h"
 
 // A whole game wired to the test doubles, with the real screens and the real assets.
 // Tests click the screens' buttons and read GameState, captions and pictures.
@@ -33,6 +38,21 @@ struct TestGame {
     T* screen(ScreenId id) {
         return screens.loadedAs<T>(id);
     }
+    // Ana, Bora, Ceca and Dule of a new game whose board is drawn already.
+    void fourPlayers() {
+        newGameOfFour(gs);
+        gs.newGame = 0;
+    }
+    // The board is up, then its roll meets `met`: the fight opens over background `background`.
+    borba* openFight(int mover, int met, int background = 7) {
+        gs.currentPlayer = static_cast<int16_t>(mover);
+        gs.opponentIndex = met;
+        screens.show(ScreenId::Form1);
+        random.pushRoll(background, 15);
+        Game::OpenFight(gs, random);
+        Flow::Landed(ctx);
+        return screen<borba>(ScreenId::borba);
+    }
     // Lets unloaded screens really go, as the event loop would.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -48,3 +68,26 @@ struct TestGame {
     FakeApp app;
     Context ctx;
 };
+
+// The files the pictures show, in a row.
+inline QString pics(std::initializer_list<const PictureBox*> boxes) {
+    QStringList out;
+    for (const PictureBox* b : boxes) out << b->fileName();
+    return row(out);
+}
+
+// The window gets the focus; false if it never does.
+inline bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// What a screen reader has been told in the window once it has the focus, in order.
+inline QStringList heard(QWidget* window) {
+    if (!activate(window)) return {QStringLiteral("never had the focus")};
+    QCoreApplication::processEvents();
+    QStringList sentences;
+    for (const QWidget* note : window->findChildren<QWidget*>(QStringLiteral("notification")))
+        sentences << note->accessibleName();
+    return sentences;
+}
