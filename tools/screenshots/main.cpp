@@ -35,31 +35,11 @@
 #include "screens/borba/borba.h"
 #include "screens/credits/credits.h"
 #include "state/GameState.h"
+#include "support/Fakes.h"
 
 namespace {
 
-// Says yes to the spoils of a fight and lets every message go by.
-class ScriptedDialogs : public Dialogs {
-public:
-    void message(const QString& prompt) override {
-        std::printf("  message: %s\n", qPrintable(prompt));
-    }
-    QString input(const QString& prompt) override {
-        std::printf("  input: %s -> da\n", qPrintable(prompt));
-        return QStringLiteral("da");
-    }
-};
-
-class SilentSound : public Sound {
-public:
-protected:
-    void output(const QString&, Mode) override {}
-};
-
-class NoQuit : public App {
-public:
-    void quit() override {}
-};
+using namespace Qt::StringLiterals;
 
 class Tour {
 public:
@@ -70,6 +50,11 @@ public:
           pictures_(FindAppDir()),
           ctx_{gs_, screens_, pictures_, dialogs_, sound_, random_, app_, FindAppDir()} {
         ctx_.walkStepMs = 0;  // the tour walks only where it says so
+        // The boxes are answered without showing them: yes to the spoils of a fight.
+        dialogs_.otherwise = u"da"_s;
+        dialogs_.onMessage = [](const QString& prompt) {
+            std::printf("  message: %s\n", qPrintable(prompt));
+        };
         RegisterScreens(ctx_);
     }
 
@@ -130,32 +115,15 @@ public:
     }
 
 private:
-    // Four players as the creation screen leaves them, after a few rounds.
+    // Four players a few rounds into a game; Vuk is the computer's.
     void setUpPlayers() {
-        const char* const names[4] = {"Milica", "Dragan", "Jelena", "Vuk"};
-        const char* const weapons[4] = {"sword", "axe", "spear", "dagger"};
-        const char* const shields[4] = {"", "crveni stit", "", "plavi stit"};
-        const int portraits[4] = {1, 4, 6, 9};
-        const int squares[4] = {7, 11, 16, 24};
-        const int gold[4] = {23, 41, 8, 60};
-        for (int p = 0; p < GameState::MAX_PLAYERS; ++p) {
-            gs_.playerName[p] = QString::fromLatin1(names[p]);
-            gs_.playerPortraitNo[p] = portraits[p];
-            gs_.playerPortrait[p] =
-                QStringLiteral("\\lik%1.gif").arg(portraits[p], 2, 10, QLatin1Char('0'));
-            gs_.playerSoundTheme[p] = ctx_.appDir + QStringLiteral("\\zvuk\\srpski");
-            gs_.playerWeapon[p] = QString::fromLatin1(weapons[p]);
-            gs_.playerShield[p] = QString::fromLatin1(shields[p]);
-            gs_.playerArmor[p] = (p + 1) % 5;
-            gs_.playerHealth[p] = 10;
-            gs_.playerSquare[p] = squares[p];
-            gs_.playerGold[p] = gold[p];
-            gs_.playerComputer[p] = p == 3;  // Vuk is the computer's
-        }
-        gs_.playersInGame = GameState::MAX_PLAYERS;
-        gs_.goldToWin = 100;
-        gs_.currentPlayer = 0;
-        gs_.newGame = 1;
+        seatPlayers(gs_,
+                    {{u"Milica"_s, u"sword"_s, 1, {}, 23, 7, 1},
+                     {u"Dragan"_s, u"axe"_s, 2, u"crveni stit"_s, 41, 11, 4},
+                     {u"Jelena"_s, u"spear"_s, 3, {}, 8, 16, 6},
+                     {u"Vuk"_s, u"dagger"_s, 4, u"plavi stit"_s, 60, 24, 9}},
+                    ctx_.appDir + u"\\zvuk\\srpski"_s);
+        gs_.playerComputer[3] = true;
     }
 
     // The player to move lands on a square of that kind, as after a roll, and its window opens;
@@ -255,10 +223,10 @@ private:
     GameState gs_;
     Screens screens_;
     Pictures pictures_;
-    ScriptedDialogs dialogs_;
-    SilentSound sound_;
+    FakeDialogs dialogs_;
+    FakeSound sound_;
     StdRandom random_{20240601};
-    NoQuit app_;
+    FakeApp app_;
     Context ctx_;
 };
 
