@@ -3,7 +3,6 @@
 using namespace Qt::StringLiterals;
 
 double FakeRandom::draw() {
-    ++drawCount;
     if (!draws.isEmpty()) return draws.dequeue();
     if (afterScript) return std::uniform_real_distribution<double>(0.0, 1.0)(*afterScript);
     QTest::qFail("the game drew more random numbers than the test scripted", __FILE__, __LINE__);
@@ -63,15 +62,13 @@ QString said(const Game::Events& events) {
         "FightOpened",    "Struck",       "Fell",      "SpoilTaken",  "SpoilLeft",   "FightWon",
         "Retreated"};
     QStringList out;
-    for (const Game::Event& e : events) {
-        QString line = QStringLiteral("%1 %2 %3 %4 %5")
-                           .arg(QLatin1String(kinds[int(e.kind)]))
-                           .arg(e.player)
-                           .arg(e.other)
-                           .arg(e.amount)
-                           .arg(e.number);
-        if (!e.item.isEmpty()) line += u' ' + e.item;
-        out << line;
-    }
-    return out.join(QStringLiteral(", "));
+    for (const Game::Event& e : events)
+        out << (u"%1 %2 %3 %4 %5 "_s.arg(QLatin1String(kinds[int(e.kind)]))
+                    .arg(e.player)
+                    .arg(e.other)
+                    .arg(e.amount)
+                    .arg(e.number) +
+                e.item)
+                   .trimmed();
+    return out.join(u", "_s);
 }

@@ -1,11 +1,8 @@
 #pragma once
 
-// What tests of the rules need, without a window: scripted dice, the players of a game and values
-// in a row. The benchmarks and the screenshot tour take their players from here too.
-
-#include <QList>
+// What tests of the rules need, without a window: scripted dice, the players of a game, rows.
+// The benchmarks and the screenshot tour take their players from here too.
 #include <QQueue>
-#include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QVariant>
@@ -14,14 +11,12 @@
 
 #include "game/Events.h"
 #include "game/Random.h"
-#include "state/GameState.h"
 
 // Scripted draws. Running out fails the running test at once, unless afterScript is seeded.
 class FakeRandom : public Random {
 public:
     void randomize() override { ++randomizeCount; }
     double draw() override;
-
     // Queues a draw that makes Int(draw x n) + 1 come out as value.
     void pushRoll(int value, int n) { draws.enqueue((value - 0.5) / n); }
     void pushDraw(double d) { draws.enqueue(d); }
@@ -33,13 +28,11 @@ public:
 
     QQueue<double> draws;
     std::optional<std::mt19937_64> afterScript;
-    int drawCount = 0;
     int randomizeCount = 0;
 };
 
-// The dice of one blow in the order the blow draws them: war cry 1..3, strike and guard 1..6,
-// the defender's shield die (shieldFaces 0: no shield, no draw), and the damage 0..power
-// (damage < 0: none drawn, as for a blocked blow).
+// The dice of a blow in the order drawn: war cry 1..3, strike and guard 1..6, the shield's die
+// (shieldFaces 0: no shield, no draw), the damage 0..power (damage < 0: none drawn, a block).
 struct BlowDice {
     int cry = 1, strike = 1, guard = 1, shieldFaces = 0, shield = 0, power = 0, damage = 0;
 };
@@ -54,8 +47,8 @@ struct Seat {
     QString shield;
     int gold = 0, square = 0, portrait = 0;
 };
-// Seats the players in slots 0, 1, ...: a new game of that many about to show its board, player 0
-// to move, the goal 100. Each plays the sound theme `theme`, its %1 the slot's number.
+// A new game of these players about to show its board, slot 0 to move, the goal 100; each plays
+// the sound theme `theme`, its %1 the slot's number.
 void seatPlayers(GameState& gs, const QList<Seat>& seats, const QString& theme);
 // Ana, Bora, Ceca and Dule as a new game leaves them: squares 0, 1, 21, 11; sword, axe, dagger,
 // spear; armour 0..3; Bora the red shield, Dule the blue; no gold; portraits 0, 3, 6, 9.
@@ -68,6 +61,5 @@ QString row(const A& values) {
     for (const auto& v : values) out << QVariant::fromValue(v).toString();
     return out.join(u'|');
 }
-
-// What the rules reported, one "Kind player other amount number [item]" an event.
+// What the rules reported, "Kind player other amount number [item]" an event.
 QString said(const Game::Events& events);

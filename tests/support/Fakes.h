@@ -1,39 +1,33 @@
 #pragma once
 
-#include <QList>
-#include <QQueue>
-#include <QString>
-#include <QStringList>
 #include <functional>
-#include <optional>
 
 #include "platform/App.h"
 #include "platform/Dialogs.h"
 #include "platform/Sound.h"
 #include "support/Core.h"
 
-// Message and input boxes answered from a script. Every prompt is logged; an input box with no
-// scripted answer is answered `otherwise` or, without one, fails the running test at once (and
-// is answered "" so nothing hangs).
+// Message and input boxes answered from a script, every prompt logged. An input box with no
+// scripted answer gets `otherwise`; without one it fails the running test (and gets "").
 class FakeDialogs : public Dialogs {
 public:
     void message(const QString& prompt) override { dieMessage(prompt, 0); }
     void dieMessage(const QString& prompt, int face) override {
-        messages.append(prompt);
-        dieFaces.append(face);
+        messages << prompt;
+        dieFaces << face;
         if (onMessage) onMessage(prompt);
     }
     void unattendedMessage(const QString& prompt, int face, int) override {
-        unattended.append(prompt);
+        unattended << prompt;
         dieMessage(prompt, face);
     }
     QString answeredInput(const QString& prompt, const QString& answer, int) override {
-        inputPrompts.append(prompt);
-        typedAnswers.append(answer);
+        inputPrompts << prompt;
+        typedAnswers << answer;
         return answer;
     }
     QString input(const QString& prompt) override {
-        inputPrompts.append(prompt);
+        inputPrompts << prompt;
         if (!answers.isEmpty()) return answers.dequeue();
         if (otherwise) return *otherwise;
         QTest::qFail(qPrintable("input box with no scripted answer: " + prompt), __FILE__,
@@ -41,12 +35,11 @@ public:
         return {};
     }
 
-    QStringList messages;      // every message box, in order
-    QList<int> dieFaces;       // the face shown by each of them, 0 for none
-    QStringList inputPrompts;  // every input box, in order
+    QStringList messages, inputPrompts;
+    QList<int> dieFaces;       // the face shown by each message box, 0 for none
     QStringList unattended;    // the message boxes that closed by themselves
     QStringList typedAnswers;  // what computer players answered
-    QQueue<QString> answers;   // answers to the next input boxes
+    QQueue<QString> answers;
     std::optional<QString> otherwise;
     // Runs while a message box is "open", for tests that act in the middle of a handler.
     std::function<void(const QString&)> onMessage;
@@ -63,10 +56,9 @@ public:
     void output(const QString& path, Mode mode) override { played.append({path, mode, volume()}); }
     QStringList paths() const {
         QStringList list;
-        for (const Played& p : played) list.append(p.path);
+        for (const Played& p : played) list << p.path;
         return list;
     }
-
     QList<Played> played;
 };
 

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QString>
-#include <QTest>
 #include <QWidget>
 
 #include "game/Duel.h"
@@ -15,7 +12,6 @@
 #include "screens/ComputerSeats.h"
 #include "screens/Flow.h"
 #include "screens/borba/borba.h"
-#include "state/GameState.h"
 #include "support/Fakes.h"
 
 // A whole game wired to the test doubles, with the real screens and the real assets.
