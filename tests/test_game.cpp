@@ -116,15 +116,15 @@ private slots:
         QCOMPARE(row(g.gs.playerSoundTheme), root + u"/srpski|"_s + root + u"||"_s);
     }
 
-    // Each kind of square has its tile; square 0 is plain.
+    // Each kind of square has its tile, the last square's too; square 0 is plain.
     void theBoardShowsEachSquaresKind() {
         TestGame g;
         create(g, {u"Ana"_s});
         g.gs.playerSquare[0] = 9;
-        Form1* f = start(g, u"21678"_s + QString(24, u'1'));
+        Form1* f = start(g, u"21678"_s + QString(23, u'1') + u'7');
         QCOMPARE(pics({f->Image1[0], f->Image1[1], f->Image1[2], f->Image1[3], f->Image1[4],
-                       f->Image1[5]}),
-                 u"polje.gif|polje.gif|polje.gif|opasnost.gif|kovceg.gif|coin.gif"_s);
+                       f->Image1[5], f->Image1[29]}),
+                 u"polje.gif|polje.gif|polje.gif|opasnost.gif|kovceg.gif|coin.gif|kovceg.gif"_s);
     }
 
     // Each player is a dressed figure on their square. On a shared square the highest slot wins
