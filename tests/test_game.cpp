@@ -199,7 +199,8 @@ private slots:
     void walkEndsOnTheRolledSquareBeforeTheTurnGoesOn() {
         QFETCH(QString, hurry);
         TestGame g;
-        g.ctx.walkStepMs = 120;
+        // Hurried, the walk could only end by the press: its steps would take minutes.
+        g.ctx.walkStepMs = hurry.isEmpty() ? 120 : 60000;
         g.fourPlayers();
         g.gs.playerSquare[1] = 14;
         g.random.pushRoll(3, 6);
