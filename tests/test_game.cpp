@@ -231,8 +231,7 @@ private slots:
     void theBoardPaintsOnlyWhatMoved() {
         TestGame g;
         g.fourPlayers();
-        g.gs.squareKind.fill(u"polje"_s);
-        g.gs.squareKind[11] = u"coin"_s;
+            g.gs.squareKind[11] = u"coin"_s;
         g.gs.playerSquare[0] = 5;
         g.gs.currentPlayer = 3;  // Dule, on 11
         g.screens.show(ScreenId::Form1);

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -222,7 +223,9 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
         QVERIFY(title->Command5 && title->Command5->isVisibleTo(title));
         QCOMPARE(title->Command5->text(), QStringLiteral("NASTAVI"));
         // First in the tab order, and the button Enter presses.
-        QCOMPARE(title->Command5->nextInFocusChain(), title->Command1);
+        QWidget* next = title->Command5->nextInFocusChain();  // past the window itself
+        while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        QCOMPARE(next, title->Command1);
         QVERIFY(title->Command5->isDefault() && !title->Command1->isDefault());
         title->Command5->click();
         QVERIFY(!g.screens.isVisible(ScreenId::Form2));
@@ -231,6 +234,7 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
             QVERIFY(window && window->isVisible());
             QCOMPARE(window->Image3->fileName(), QStringLiteral("leather.gif"));
             QCOMPARE(g.gs.currentPlayer, int16_t(1));
+            g.random.pushDraw(0.5);  // the heap's die, drawn on every take
             window->Command1->click();
             QCOMPARE(g.gs.playerArmor[1], 2);
             QVERIFY(g.screens.isVisible(ScreenId::Form1));
@@ -306,7 +310,7 @@ void TestSaving::autosaveFollowsTheGameAndAVictoryEndsIt() {
         }
     }
     // Somebody took the one coin that wins; the victory ends the saved game.
-    g.gs.playerGold[g.gs.currentPlayer] = 1;
+    g.gs.playerGold.fill(1);  // whoever moves next
     g.screens.unloadAll();
     g.gs.stage = Stage::TurnOver;
     Flow::TurnOver(g.ctx, ScreenId::Nagrade);

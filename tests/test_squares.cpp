@@ -16,7 +16,6 @@ namespace {
 // Dule rolls 3 from square 11 onto square 14, of the kind given; Ana stands on 11, a reward
 // square. The landing's draws follow the roll's.
 void rollOnto(TestGame& g, const QString& kind, std::initializer_list<double> draws) {
-    g.gs.squareKind.fill(u"polje"_s);
     g.gs.squareKind[14] = kind;
     g.gs.squareKind[11] = u"nagrada"_s;
     g.gs.playerSquare[0] = 11;

@@ -40,6 +40,7 @@ void seatPlayers(GameState& gs, const QList<Seat>& seats, const QString& theme) 
         gs.playerComputer[k] = false;
     }
     gs.playersInGame = int(seats.size());
+    gs.creatingPlayer = static_cast<int16_t>(seats.size() - 1);
     gs.goldToWin = 100;
     gs.currentPlayer = 0;
     gs.fightOpen = 0;

@@ -47,7 +47,8 @@ struct Seat {
     QString shield;
     int gold = 0, square = 0, portrait = 0;
 };
-// A new game of these players about to show its board, slot 0 to move, the goal 100; each plays
+// A new game of these players as creation leaves it, about to show its board, slot 0 to move,
+// the goal 100; each plays
 // the sound theme `theme`, its %1 the slot's number.
 void seatPlayers(GameState& gs, const QList<Seat>& seats, const QString& theme);
 // Ana, Bora, Ceca and Dule as a new game leaves them: squares 0, 1, 21, 11; sword, axe, dagger,

@@ -26,6 +26,10 @@ public:
         typedAnswers << answer;
         return answer;
     }
+    bool ask(const QString& prompt) override {
+        questions << prompt;
+        return !asks.isEmpty() && asks.dequeue();
+    }
     QString input(const QString& prompt) override {
         inputPrompts << prompt;
         if (!answers.isEmpty()) return answers.dequeue();
@@ -40,6 +44,8 @@ public:
     QStringList unattended;    // the message boxes that closed by themselves
     QStringList typedAnswers;  // what computer players answered
     QQueue<QString> answers;
+    QStringList questions;  // every yes-or-no box, in order
+    QQueue<bool> asks;      // their answers; no when none is left, as closing the box answers
     std::optional<QString> otherwise;
     // Runs while a message box is "open", for tests that act in the middle of a handler.
     std::function<void(const QString&)> onMessage;

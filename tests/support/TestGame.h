@@ -34,10 +34,12 @@ struct TestGame {
     T* screen(ScreenId id) {
         return screens.loadedAs<T>(id);
     }
-    // Ana, Bora, Ceca and Dule of a new game whose board is drawn already.
+    // Ana, Bora, Ceca and Dule of a new game whose board is drawn already, all plain.
     void fourPlayers() {
         newGameOfFour(gs);
         gs.newGame = 0;
+        gs.squareKind.fill(QStringLiteral("polje"));
+        gs.squareKind[0].clear();
     }
     // The board is up, then its roll meets `met`: the fight opens over background `background`.
     borba* openFight(int mover, int met, int background = 7) {
