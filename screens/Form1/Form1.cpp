@@ -209,11 +209,14 @@ QString Form1::squareName(int square) const {
 }
 
 void Form1::Form_Load() {
-    // A game resumed between the roll and the landing lands where the token was going.
+    // A game resumed with its player to roll shows as it stood (the victory and a lost turn were
+    // looked at as the turn began); one resumed between the roll and the landing lands where the
+    // token was going.
     const bool landing = gs.stage == Stage::Moving;
+    const bool asItStood = landing || (gs.stage == Stage::Roll && gs.newGame == 0);
     const Game::Events start =
-        landing ? Game::Events{Game::MakeEvent(Game::EventKind::ToMove, gs.currentPlayer)}
-                : Game::BeginTurn(gs, ctx.random);
+        asItStood ? Game::Events{Game::MakeEvent(Game::EventKind::ToMove, gs.currentPlayer)}
+                  : Game::BeginTurn(gs, ctx.random);
     redraw();
     const Game::EventKind now = start.last().kind;
     if (landing) QMetaObject::invokeMethod(this, &Form1::landed, Qt::QueuedConnection);
