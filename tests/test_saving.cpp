@@ -64,6 +64,7 @@ private slots:
     void anUnreadableSaveIsSetAsideAndTheTitleWorks();
     void continueOpensTheWindowThatStoodOpen();
     void startAsksBeforeTheSavedGameIsLost();
+    void aTurnResumedIsNotBegunAgain();
     void autosaveFollowsTheGameAndAVictoryEndsIt();
     void settingsSurviveARestart();
     void settingsOfTheWrongTypesAreSetAside();
@@ -252,6 +253,30 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
                      QStringLiteral("false|false|true|true"));
         }
     }
+}
+
+void TestSaving::aTurnResumedIsNotBegunAgain() {
+    // Ana was to roll when the goal was changed to the gold she holds: as in a game never
+    // closed, she wins only when her turn comes again, not as the game is taken up.
+    QTemporaryDir data;
+    SaveFile file(data.path());
+    GameState gs;
+    newGameOfFour(gs);
+    gs.newGame = 0;
+    for (int i = 1; i < GameState::BOARD_SQUARES; ++i) gs.squareKind[i] = QStringLiteral("polje");
+    gs.playersInGame = 2;
+    gs.creatingPlayer = 1;
+    gs.playerGold[0] = 3;
+    gs.goldToWin = 3;
+    gs.stage = Stage::Roll;
+    QVERIFY(file.write(Game::ToJson({gs, QString()})));
+
+    TestGame g;
+    g.ctx.saveFile = &file;
+    Flow::OpenTitle(g.ctx);
+    g.screen<Form2>(ScreenId::Form2)->Command5->click();
+    QVERIFY(g.screens.isVisible(ScreenId::Form1) && !g.screens.isLoaded(ScreenId::pobeda));
+    QCOMPARE(g.gs.stage, Stage::Roll);
 }
 
 void TestSaving::startAsksBeforeTheSavedGameIsLost() {
