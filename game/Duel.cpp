@@ -1,6 +1,7 @@
 #include "Duel.h"
 
 #include "Random.h"
+#include "Turn.h"
 #include "state/Items.h"
 
 namespace Game {
@@ -172,12 +173,8 @@ Events AnswerSpoil(GameState& gs, bool take) {
 
     const int gold = gs.playerGold[loser];
     gs.playerGold[winner] += gold;
-    gs.playerWeapon[loser].clear();
-    gs.playerGold[loser] = 0;
-    gs.playerSquare[loser] = 0;
+    StripPlayer(gs, loser);
     gs.playerHealth[loser] = 10;
-    gs.playerArmor[loser] = 0;
-    gs.playerShield[loser].clear();
     endFight(gs);
     out.append(MakeEvent(EventKind::FightWon, winner, loser, gold));
     return out;

@@ -67,12 +67,8 @@ void OpenTitle(GameState& gs) {
 
 void StartFresh(GameState& gs) {
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
+        StripPlayer(gs, k);
         gs.playerName[k].clear();
-        gs.playerSquare[k] = 0;
-        gs.playerGold[k] = 0;
-        gs.playerArmor[k] = 0;
-        gs.playerWeapon[k].clear();
-        gs.playerShield[k].clear();
         gs.playerHealth[k] = 0;
         gs.playerWeaponPower[k] = 0;
         gs.playerSkipTurns[k] = 0;
@@ -85,6 +81,14 @@ void StartFresh(GameState& gs) {
     gs.currentPlayer = 0;
     gs.playersInGame = 0;
     gs.stage = Stage::Setup;
+}
+
+void StripPlayer(GameState& gs, int slot) {
+    gs.playerSquare[slot] = 0;
+    gs.playerGold[slot] = 0;
+    gs.playerArmor[slot] = 0;
+    gs.playerWeapon[slot].clear();
+    gs.playerShield[slot].clear();
 }
 
 void PrepareNewGame(GameState& gs) {

@@ -14,6 +14,8 @@ namespace Game {
 void OpenTitle(GameState& gs);
 // A game after a won one starts from nothing: every player field cleared, creation at slot 0.
 void StartFresh(GameState& gs);
+// A player starts again with nothing: no gold, no armour, weapon or shield, on the first square.
+void StripPlayer(GameState& gs, int slot);
 
 // Creation shows the slot being made: every slot gets its new-game square, weapon, armour and
 // health, the first player is to move, and the slot's portrait is brought back within the
