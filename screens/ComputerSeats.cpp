@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "screens/borba/Fight.h"
+#include "screens/Spoils.h"
 
 #include "computer/Decisions.h"
 #include "game/Decision.h"

@@ -91,15 +91,6 @@ QString TauntText(Game::TauntLine line) {
     return translated(TauntLines(line.outcome)[line.number - 1]);
 }
 
-QString SpoilsYes() {
-    //: The one answer to the spoils' questions that takes them.
-    return translated(QT_TRANSLATE_NOOP("borba", "da"));
-}
-
-bool SaysYes(const QString& answer) {
-    return answer == QStringLiteral("da") || answer == SpoilsYes();
-}
-
 QString WarCry(const Game::Blow& blow) {
     if (blow.cry == 1) return QStringLiteral("\\fire.wav");
     if (blow.cry == 2) return QStringLiteral("\\fireball.wav");

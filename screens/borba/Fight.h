@@ -14,11 +14,6 @@ const std::array<const char*, 10>& TauntLines(Game::BlowOutcome outcome);
 // The line in the language chosen; "" for no line.
 QString TauntText(Game::TauntLine line);
 
-// The answer to the spoils' questions that takes them, in the language chosen; the original's "da"
-// takes them in every language. Only these exact answers take the spoils.
-QString SpoilsYes();
-bool SaysYes(const QString& answer);
-
 // The striker's war cry and the defender's answer to the blow, as files of their sound themes;
 // the answer is "" when the blow has none.
 QString WarCry(const Game::Blow& blow);

@@ -15,6 +15,7 @@
 #include "platform/Sound.h"
 #include "platform/Ui.h"
 #include "screens/Flow.h"
+#include "screens/Spoils.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
