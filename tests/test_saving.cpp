@@ -51,6 +51,23 @@ QByteArray changed(const QByteArray& json, const QString& key, const QJsonValue&
     return QJsonDocument(o).toJson();
 }
 
+// Ana, Bora, Ceca and Dule on a board of plain squares, Ana to roll.
+GameState onPlainBoard() {
+    GameState gs;
+    newGameOfFour(gs);
+    gs.newGame = 0;
+    for (int i = 1; i < GameState::BOARD_SQUARES; ++i) gs.squareKind[i] = QStringLiteral("polje");
+    gs.stage = Stage::Roll;
+    return gs;
+}
+
+// The program starting with this save: its title as it comes up.
+Form2* startWith(TestGame& g, SaveFile& file) {
+    g.ctx.saveFile = &file;
+    Flow::OpenTitle(g.ctx);
+    return g.screen<Form2>(ScreenId::Form2);
+}
+
 }  // namespace
 
 class TestSaving : public QObject {
@@ -81,7 +98,8 @@ void TestSaving::everyStepOfAGameReadsBackAsItStood() {
             QString why;
             const QByteArray json = saved(gs, dice);
             const auto back = Game::FromJson(json, &why);
-            QVERIFY2(back, qPrintable(QStringLiteral("seed %1 step %2: %3").arg(seed).arg(step).arg(why)));
+            QVERIFY2(back, qPrintable(
+                               QStringLiteral("seed %1 step %2: %3").arg(seed).arg(step).arg(why)));
             QCOMPARE(Game::ToJson(*back), json);
             ++checked;
         }
@@ -161,7 +179,8 @@ void TestSaving::theFuzzersInputsAreReadSafely() {
             QVERIFY(input.open(QIODevice::ReadOnly));
             const auto game = Game::FromJson(input.readAll());
             QCOMPARE(bool(game), name == QLatin1String("good"));
-            if (game) QCOMPARE(Game::ToJson(*Game::FromJson(Game::ToJson(*game))), Game::ToJson(*game));
+            if (game)
+                QCOMPARE(Game::ToJson(*Game::FromJson(Game::ToJson(*game))), Game::ToJson(*game));
             ++read;
         }
     }
@@ -177,9 +196,7 @@ void TestSaving::anUnreadableSaveIsSetAsideAndTheTitleWorks() {
     bad.close();
 
     TestGame g;
-    g.ctx.saveFile = &file;
-    Flow::OpenTitle(g.ctx);
-    auto* title = g.screen<Form2>(ScreenId::Form2);
+    auto* title = startWith(g, file);
     QCOMPARE(g.dialogs.messages.size(), 1);
     QVERIFY(g.dialogs.messages.first().startsWith(QStringLiteral("Sacuvana igra ne moze")));
     // Kept aside beside where it was; nothing else written.
@@ -197,10 +214,7 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
     QTemporaryDir data;
     SaveFile file(data.path());
     // A reward on offer to Bora, and a fight of Ceca's against Dule after its first blow.
-    GameState reward;
-    newGameOfFour(reward);
-    reward.newGame = 0;
-    for (int i = 1; i < GameState::BOARD_SQUARES; ++i) reward.squareKind[i] = QStringLiteral("polje");
+    GameState reward = onPlainBoard();
     reward.currentPlayer = 1;
     reward.stage = Stage::Reward;
     reward.rewardOffered = 7;  // a leather armour
@@ -218,9 +232,7 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
     for (const GameState& stood : {reward, fight}) {
         QVERIFY(file.write(Game::ToJson({stood, QString()})));
         TestGame g;
-        g.ctx.saveFile = &file;
-        Flow::OpenTitle(g.ctx);
-        auto* title = g.screen<Form2>(ScreenId::Form2);
+        auto* title = startWith(g, file);
         QVERIFY(title->Command5 && title->Command5->isVisibleTo(title));
         QCOMPARE(title->Command5->text(), QStringLiteral("NASTAVI"));
         // First in the tab order, and the button Enter presses.
@@ -260,21 +272,15 @@ void TestSaving::aTurnResumedIsNotBegunAgain() {
     // closed, she wins only when her turn comes again, not as the game is taken up.
     QTemporaryDir data;
     SaveFile file(data.path());
-    GameState gs;
-    newGameOfFour(gs);
-    gs.newGame = 0;
-    for (int i = 1; i < GameState::BOARD_SQUARES; ++i) gs.squareKind[i] = QStringLiteral("polje");
+    GameState gs = onPlainBoard();
     gs.playersInGame = 2;
     gs.creatingPlayer = 1;
     gs.playerGold[0] = 3;
     gs.goldToWin = 3;
-    gs.stage = Stage::Roll;
     QVERIFY(file.write(Game::ToJson({gs, QString()})));
 
     TestGame g;
-    g.ctx.saveFile = &file;
-    Flow::OpenTitle(g.ctx);
-    g.screen<Form2>(ScreenId::Form2)->Command5->click();
+    startWith(g, file)->Command5->click();
     QVERIFY(g.screens.isVisible(ScreenId::Form1) && !g.screens.isLoaded(ScreenId::pobeda));
     QCOMPARE(g.gs.stage, Stage::Roll);
 }
@@ -288,9 +294,7 @@ void TestSaving::startAsksBeforeTheSavedGameIsLost() {
     QVERIFY(file.write(saved(gs, dice)));
 
     TestGame g;
-    g.ctx.saveFile = &file;
-    Flow::OpenTitle(g.ctx);
-    auto* title = g.screen<Form2>(ScreenId::Form2);
+    auto* title = startWith(g, file);
     g.dialogs.asks.enqueue(false);
     title->Command1->click();
     QCOMPARE(g.dialogs.questions.size(), 1);
@@ -320,7 +324,8 @@ void TestSaving::autosaveFollowsTheGameAndAVictoryEndsIt() {
     QCOMPARE(Game::ToJson(*kept), Game::ToJson({g.gs, QString()}));
     // Each step is written as it ends.
     for (int i = 0; i < 20 && !g.screens.isVisible(ScreenId::pobeda); ++i) {
-        for (ScreenId id : {ScreenId::Form1, ScreenId::Nagrade, ScreenId::opasnost, ScreenId::borba}) {
+        for (ScreenId id :
+             {ScreenId::Form1, ScreenId::Nagrade, ScreenId::opasnost, ScreenId::borba}) {
             if (!g.screens.isVisible(id)) continue;
             g.dialogs.otherwise = QStringLiteral("da");
             g.screens.loaded(id)->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
