@@ -81,7 +81,6 @@ private slots:
     void anUnreadableSaveIsSetAsideAndTheTitleWorks();
     void continueOpensTheWindowThatStoodOpen();
     void startAsksBeforeTheSavedGameIsLost();
-    void aTurnResumedIsNotBegunAgain();
     void autosaveFollowsTheGameAndAVictoryEndsIt();
     void settingsSurviveARestart();
     void settingsOfTheWrongTypesAreSetAside();
@@ -228,8 +227,12 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
     fight.backgroundNumber = 12;
     fight.blowNext = Side::Right;
     fight.metMayFlee = false;
+    // Ana to roll, the goal changed to the gold she holds: as in a game never closed, she wins
+    // only when her turn comes again, not as the game is taken up.
+    GameState roll = onPlainBoard();
+    roll.playerGold[0] = roll.goldToWin = 3;
 
-    for (const GameState& stood : {reward, fight}) {
+    for (const GameState& stood : {reward, fight, roll}) {
         QVERIFY(file.write(Game::ToJson({stood, QString()})));
         TestGame g;
         auto* title = startWith(g, file);
@@ -242,7 +245,10 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
         QVERIFY(title->Command5->isDefault() && !title->Command1->isDefault());
         title->Command5->click();
         QVERIFY(!g.screens.isVisible(ScreenId::Form2));
-        if (stood.stage == Stage::Reward) {
+        if (stood.stage == Stage::Roll) {
+            QVERIFY(g.screens.isVisible(ScreenId::Form1) && !g.screens.isLoaded(ScreenId::pobeda));
+            QCOMPARE(g.gs.stage, Stage::Roll);
+        } else if (stood.stage == Stage::Reward) {
             auto* window = g.screen<Nagrade>(ScreenId::Nagrade);
             QVERIFY(window && window->isVisible());
             QCOMPARE(window->Image3->fileName(), QStringLiteral("leather.gif"));
@@ -265,24 +271,6 @@ void TestSaving::continueOpensTheWindowThatStoodOpen() {
                      QStringLiteral("false|false|true|true"));
         }
     }
-}
-
-void TestSaving::aTurnResumedIsNotBegunAgain() {
-    // Ana was to roll when the goal was changed to the gold she holds: as in a game never
-    // closed, she wins only when her turn comes again, not as the game is taken up.
-    QTemporaryDir data;
-    SaveFile file(data.path());
-    GameState gs = onPlainBoard();
-    gs.playersInGame = 2;
-    gs.creatingPlayer = 1;
-    gs.playerGold[0] = 3;
-    gs.goldToWin = 3;
-    QVERIFY(file.write(Game::ToJson({gs, QString()})));
-
-    TestGame g;
-    startWith(g, file)->Command5->click();
-    QVERIFY(g.screens.isVisible(ScreenId::Form1) && !g.screens.isLoaded(ScreenId::pobeda));
-    QCOMPARE(g.gs.stage, Stage::Roll);
 }
 
 void TestSaving::startAsksBeforeTheSavedGameIsLost() {
