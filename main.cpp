@@ -82,6 +82,7 @@ int main(int argc, char* argv[]) {
     Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};
     RegisterScreens(ctx);
     ComputerSeats computers(ctx);
+    dialogs.followPace(ctx);
 
     // The game in progress and the player's choices, kept where the desktop keeps such things.
     const bool keep = !options.isSet(noSaveOption);
@@ -91,10 +92,10 @@ int main(int argc, char* argv[]) {
         keep ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                    QStringLiteral("/settings.ini")
              : QString(),
-        sound);
+        sound, &ctx);
     const bool settingsRead = settings.apply(!options.isSet(langOption));
     ctx.saveFile = &saveFile;
-    const AutoSave autoSave(saveFile, gs, random);
+    const AutoSave autoSave(saveFile, gs, random, ctx.log);
 
     Flow::OpenTitle(ctx);
     if (!settingsRead) dialogs.message(KeptSettings::unreadable());

@@ -112,8 +112,10 @@ QByteArray ToJson(const SavedGame& saved) {
         {QStringLiteral("metMayFlee"), gs.metMayFlee},
         {QStringLiteral("spoilAsked"), static_cast<int>(gs.spoilAsked)},
         {QStringLiteral("dice"), saved.dice},
+        {QStringLiteral("log"), saved.log.toJson()},
     };
-    return QJsonDocument(game).toJson(QJsonDocument::Indented);
+    // Compact: a long game's log holds thousands of lines.
+    return QJsonDocument(game).toJson(QJsonDocument::Compact);
 }
 
 std::optional<SavedGame> FromJson(const QByteArray& json, QString* why) {
@@ -193,6 +195,12 @@ std::optional<SavedGame> FromJson(const QByteArray& json, QString* why) {
     gs.spoilAsked = static_cast<Spoil>(r.number(o, "spoilAsked", 0, 2));
     saved.dice = r.text(o, "dice");
     if (!r.ok()) return refuse(r.why());
+    // A game kept before the log was kept has none.
+    if (o.contains(QStringLiteral("log"))) {
+        std::optional<Log> log = Log::fromJson(o.value(QStringLiteral("log")));
+        if (!log) return refuse(QStringLiteral("a log no game could have written"));
+        saved.log = std::move(*log);
+    }
 
     // What the fields say together must be a game that could stand so.
     const int mover = gs.currentPlayer;

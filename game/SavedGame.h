@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "Log.h"
 #include "state/GameState.h"
 
 // A game in progress as text: the whole record (the fight's phase and what a square has drawn
@@ -15,6 +16,7 @@ inline constexpr int SAVE_FORMAT = 1;
 struct SavedGame {
     GameState record;
     QString dice;  // the dice generator's state; empty when it has none worth keeping
+    Log log{};     // what happened so far
 };
 
 // A game worth keeping: one on the board, not yet won.

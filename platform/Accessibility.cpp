@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 #include <QApplication>
 #include <QTimer>
 #include <utility>
@@ -126,13 +127,19 @@ void focusChanged(QWidget*, QWidget* now) {
         Qt::QueuedConnection);
 }
 
-}  // namespace
-
-void Accessibility::setListener(Listener l) {
-    listener() = std::move(l);
+// What was said lately, newest last, and how far back the last repeat went (-1: something new
+// has been said since).
+constexpr int kKept = 100;
+QStringList& history() {
+    static QStringList sentences;
+    return sentences;
+}
+int& stepsBack() {
+    static int back = -1;
+    return back;
 }
 
-void Accessibility::announce(QWidget* screen, const QString& sentence) {
+void say(QWidget* screen, const QString& sentence) {
     if (listener()) listener()(screen, sentence);
     if (!screen || sentence.isEmpty()) return;
     screen = screen->window();
@@ -144,8 +151,36 @@ void Accessibility::announce(QWidget* screen, const QString& sentence) {
     screen->setProperty(kWaiting, screen->property(kWaiting).toStringList() << sentence);
 }
 
+}  // namespace
+
+void Accessibility::remember(const QString& sentence) {
+    if (sentence.isEmpty()) return;
+    QStringList& kept = history();
+    kept << sentence;
+    if (kept.size() > kKept) kept.removeFirst();
+    stepsBack() = -1;
+}
+
+void Accessibility::repeat(QWidget* screen) {
+    const QStringList& kept = history();
+    if (kept.isEmpty()) return;
+    int& back = stepsBack();
+    back = std::min(back + 1, int(kept.size()) - 1);
+    say(screen, kept.at(kept.size() - 1 - back));
+}
+
+void Accessibility::setListener(Listener l) {
+    listener() = std::move(l);
+}
+
+void Accessibility::announce(QWidget* screen, const QString& sentence) {
+    remember(sentence);
+    say(screen, sentence);
+}
+
 void Accessibility::announceOnNextWindow(const QString& sentence) {
     if (listener()) listener()(nullptr, sentence);
+    remember(sentence);
     leftBehind() << sentence;
 }
 

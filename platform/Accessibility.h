@@ -24,6 +24,13 @@ void announceOnNextWindow(const QString& sentence);
 void announceGold(QWidget* screen, const QString& player, int gold, int goldToWin);
 QString goldSentence(const QString& player, int gold, int goldToWin);
 
+// Keeps a sentence the players were told (a box's text) to be heard again; every sentence
+// announced is kept so too.
+void remember(const QString& sentence);
+// Says again what the game said last; said again before anything new, it steps one sentence
+// further back each time.
+void repeat(QWidget* screen);
+
 // Told of every sentence as the game says it, before it waits for any focus: the screen it was
 // said on, or nullptr for one left for the next window. For recording what a game says; none by
 // default.

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+#include "game/Log.h"
 
 struct GameState;
 class Screens;
@@ -31,9 +34,15 @@ struct Context {
     int bubbleMs = 6000;
     int aboutStepMs = 500;
     // How long a computer player waits before each button it presses, so that the table can follow
-    // every step; 0 presses at once (tests, the soak and the benchmarks).
+    // every step; 0 presses at once (tests, the soak and the benchmarks). The options' pace sets it
+    // (SetComputerPace), and whether the boxes of a turn without a person close at once.
     static constexpr int kComputerPauseMs = 800;
     int computerPauseMs = kComputerPauseMs;
+    bool unattendedBoxesAtOnce = false;
+    // Told when the options change the pace, so that it is kept with the other settings.
+    std::function<void()> paceChanged{};
     // Where the game in progress is kept between runs; none keeps nothing (tests, the soak).
     SaveFile* saveFile = nullptr;
+    // What happened in the game on the board, told on the board and in the log's window.
+    Game::Log log{};
 };

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Accessibility.h"
+
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QDialog>
@@ -30,6 +32,8 @@ void closeLater(QDialog& dialog, int closeAfterMs) {
 bool showMessage(const QString& prompt, int face, int closeAfterMs = -1, bool question = false) {
     // Our own box rather than QMessageBox: the text wraps anywhere (a very long name stays inside
     // the box and scrolls), is never read as markup, and the box keeps a sensible size.
+    // A box's text can be heard again; a die's face is in the log.
+    if (face <= 0) Accessibility::remember(prompt);
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("messageBox"));
     dialog.setWindowTitle(caption());

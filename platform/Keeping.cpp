@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <algorithm>
 
+#include "ComputerPace.h"
+#include "Context.h"
 #include "Language.h"
 #include "Sound.h"
 #include "game/Random.h"
@@ -54,8 +57,9 @@ void SaveFile::remove() {
     if (keeps()) QFile::remove(path_);
 }
 
-AutoSave::AutoSave(SaveFile& file, const GameState& gs, const Random& dice)
-    : file_(file), gs_(gs), dice_(dice) {
+AutoSave::AutoSave(SaveFile& file, const GameState& gs, const Random& dice,
+                   const Game::Log& log)
+    : file_(file), gs_(gs), dice_(dice), log_(log) {
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &AutoSave::check);
 }
@@ -68,7 +72,7 @@ void AutoSave::check() {
         return;
     }
     if (!Game::InProgress(gs_)) return;
-    const QByteArray now = Game::ToJson({gs_, QString::fromStdString(dice_.state())});
+    const QByteArray now = Game::ToJson({gs_, QString::fromStdString(dice_.state()), log_});
     if (now == written_) return;
     if (file_.write(now)) written_ = now;
 }
@@ -81,10 +85,17 @@ QString KeepAside(const QString& path) {
     return aside;
 }
 
-KeptSettings::KeptSettings(const QString& file, Sound& sound) : file_(file), sound_(sound) {}
+namespace {
+const QString kPaces[] = {QStringLiteral("normal"), QStringLiteral("fast"),
+                          QStringLiteral("at-once")};
+}  // namespace
+
+KeptSettings::KeptSettings(const QString& file, Sound& sound, Context* ctx)
+    : file_(file), sound_(sound), ctx_(ctx) {}
 
 KeptSettings::~KeptSettings() {
     if (watching_) qApp->removeEventFilter(this);
+    if (ctx_ != nullptr && watching_) ctx_->paceChanged = nullptr;
 }
 
 bool KeptSettings::apply(bool language) {
@@ -96,18 +107,23 @@ bool KeptSettings::apply(bool language) {
         const QString on = kept.value(QStringLiteral("sound"), QStringLiteral("true")).toString();
         bool volumeOk = false;
         const int volume = kept.value(QStringLiteral("volume"), Sound::MAX_VOLUME).toInt(&volumeOk);
+        const QString paceName = kept.value(QStringLiteral("pace"), kPaces[0]).toString();
+        const auto pace = std::find(std::begin(kPaces), std::end(kPaces), paceName);
         readable = kept.status() == QSettings::NoError && Language::codes().contains(code) &&
                    (on == QLatin1String("true") || on == QLatin1String("false")) && volumeOk &&
-                   volume >= 0 && volume <= Sound::MAX_VOLUME;
+                   volume >= 0 && volume <= Sound::MAX_VOLUME && pace != std::end(kPaces);
         if (readable) {
             if (language) Language::set(code);
             sound_.setOn(on == QLatin1String("true"));
             sound_.setVolume(volume);
+            if (ctx_ != nullptr)
+                SetComputerPace(*ctx_, static_cast<ComputerPace>(pace - std::begin(kPaces)));
         } else {
             KeepAside(file_);
         }
     }
     connect(&sound_, &Sound::levelChanged, this, &KeptSettings::store);
+    if (ctx_ != nullptr) ctx_->paceChanged = [this] { store(); };
     qApp->installEventFilter(this);
     watching_ = true;
     return readable;
@@ -129,4 +145,6 @@ void KeptSettings::store() {
     kept.setValue(QStringLiteral("sound"),
                   sound_.isOn() ? QStringLiteral("true") : QStringLiteral("false"));
     kept.setValue(QStringLiteral("volume"), sound_.volume());
+    if (ctx_ != nullptr)
+        kept.setValue(QStringLiteral("pace"), kPaces[static_cast<int>(PaceOf(*ctx_))]);
 }

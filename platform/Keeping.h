@@ -7,6 +7,7 @@
 #include "game/SavedGame.h"
 
 class Random;
+struct Context;
 class Sound;
 
 // The game in progress, kept in a file between runs: written whole or not at all, so a crash or
@@ -38,7 +39,7 @@ private:
 class AutoSave : public QObject {
     Q_OBJECT
 public:
-    AutoSave(SaveFile& file, const GameState& gs, const Random& dice);
+    AutoSave(SaveFile& file, const GameState& gs, const Random& dice, const Game::Log& log);
     // Writes the game now if it has changed.
     void check();
 
@@ -46,19 +47,21 @@ private:
     SaveFile& file_;
     const GameState& gs_;
     const Random& dice_;
+    const Game::Log& log_;
     QByteArray written_;
 };
 
 // Moves a file that cannot be read aside, next to where it was; returns the new name.
 QString KeepAside(const QString& path);
 
-// The player's choices kept between runs: the language, the sound on or off, and the volume.
-// Nothing kept means the original: Serbian in Latin letters, sound on, full volume.
+// The player's choices kept between runs: the language, the sound on or off, the volume, and
+// (given the context) the computer players' pace. Nothing kept means the original: Serbian in
+// Latin letters, sound on, full volume, the normal pace.
 class KeptSettings : public QObject {
     Q_OBJECT
 public:
     // The settings in `file` (in the config location); an empty name keeps nothing.
-    KeptSettings(const QString& file, Sound& sound);
+    KeptSettings(const QString& file, Sound& sound, Context* ctx = nullptr);
     ~KeptSettings() override;
 
     // Applies what was kept, the language only when `language` is true (the command line's
@@ -76,5 +79,6 @@ private:
 
     QString file_;
     Sound& sound_;
+    Context* ctx_;
     bool watching_ = false;
 };

@@ -28,6 +28,8 @@ QString screenName(ScreenId id) {
             return QStringLiteral("pobeda");
         case ScreenId::credits:
             return QStringLiteral("credits");
+        case ScreenId::Dnevnik:
+            return QStringLiteral("Dnevnik");
     }
     return {};
 }

@@ -46,7 +46,8 @@ QPushButton* ComputerSeats::nextPress() const {
     const Screens& screens = ctx.screens;
     // Never behind a box, nor behind a window a person opened beside the board.
     if (busy_ || QApplication::activeModalWidget() != nullptr ||
-        screens.isVisible(ScreenId::opcije) || screens.isVisible(ScreenId::inventar))
+        screens.isVisible(ScreenId::opcije) || screens.isVisible(ScreenId::inventar) ||
+        screens.isVisible(ScreenId::Dnevnik))
         return nullptr;
     const auto computer = [&gs](int slot) {
         return slot >= 0 && slot < GameState::MAX_PLAYERS && gs.playerComputer[slot];
@@ -137,6 +138,10 @@ int ComputerDialogs::ReadingTimeMs(const QString& text) {
     return qMin(1500 + 50 * int(text.size()), 10000);
 }
 
+int ComputerDialogs::readingTime(const QString& text) const {
+    return ctx_ != nullptr && ctx_->unattendedBoxesAtOnce ? 0 : ReadingTimeMs(text);
+}
+
 bool ComputerDialogs::personTakesPart() const {
     const auto person = [this](int slot) {
         return slot >= 0 && slot < GameState::MAX_PLAYERS && !gs_.playerComputer[slot];
@@ -153,7 +158,7 @@ void ComputerDialogs::dieMessage(const QString& prompt, int face) {
     if (personTakesPart())
         boxes_.dieMessage(prompt, face);
     else
-        boxes_.unattendedMessage(prompt, face, ReadingTimeMs(prompt));
+        boxes_.unattendedMessage(prompt, face, readingTime(prompt));
 }
 
 QString ComputerDialogs::input(const QString& prompt) {
@@ -165,5 +170,5 @@ QString ComputerDialogs::input(const QString& prompt) {
     const QString answer = Computer::TakeSpoil(gs_, d.player, loser, d.spoil)
                                ? SpoilsYes()
                                : QCoreApplication::translate("ComputerDialogs", "ne");
-    return boxes_.answeredInput(prompt, answer, ReadingTimeMs(prompt + answer));
+    return boxes_.answeredInput(prompt, answer, readingTime(prompt + answer));
 }

@@ -47,6 +47,8 @@ private:
 class ComputerDialogs : public Dialogs {
 public:
     ComputerDialogs(Dialogs& boxes, const GameState& gs, const Screens& screens);
+    // Follows the pace the options set: at once, a box no person has to answer closes at once.
+    void followPace(const Context& ctx) { ctx_ = &ctx; }
 
     void message(const QString& prompt) override;
     void dieMessage(const QString& prompt, int face) override;
@@ -58,8 +60,10 @@ public:
 
 private:
     bool personTakesPart() const;
+    int readingTime(const QString& text) const;
 
     Dialogs& boxes_;
     const GameState& gs_;
     const Screens& screens_;
+    const Context* ctx_ = nullptr;
 };

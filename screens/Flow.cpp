@@ -6,6 +6,7 @@
 #include "platform/Context.h"
 #include "platform/Screen.h"
 #include "platform/Screens.h"
+#include "screens/Dnevnik/Dnevnik.h"
 #include "screens/Form1/Form1.h"
 #include "screens/Form1/RacePanel.h"
 #include "screens/Form2/Form2.h"
@@ -37,12 +38,14 @@ void RegisterScreens(Context& ctx) {
     add<borba>(ctx, ScreenId::borba);
     add<pobeda>(ctx, ScreenId::pobeda);
     add<credits>(ctx, ScreenId::credits);
+    add<Dnevnik>(ctx, ScreenId::Dnevnik);
 }
 
 namespace Flow {
 
 void NewGame(Context& ctx) {
     Game::StartFresh(ctx.gs);
+    ctx.log.clear();
     // A screen left from the last game would keep its name box, list and disabled SLEDECI.
     ctx.screens.unload(ScreenId::Kreiranje);
     ctx.screens.show(ScreenId::Kreiranje);
@@ -66,6 +69,7 @@ void ToTitle(Context& ctx, ScreenId from) {
 
 void Resume(Context& ctx, const Game::SavedGame& saved) {
     ctx.gs = saved.record;
+    ctx.log = saved.log;
     // A generator that cannot take the state draws on as it stands.
     ctx.random.restore(saved.dice.toStdString());
     ctx.screens.unload(ScreenId::Kreiranje);
@@ -148,6 +152,10 @@ void ShowInventory(Context& ctx) {
 
 void ShowAbout(Context& ctx) {
     ctx.screens.show(ScreenId::credits);
+}
+
+void ShowLog(Context& ctx) {
+    ctx.screens.show(ScreenId::Dnevnik);
 }
 
 void RecordChanged(Context& ctx) {

@@ -38,6 +38,8 @@ void Victory(Context& ctx);
 void ShowOptions(Context& ctx);
 void ShowInventory(Context& ctx);
 void ShowAbout(Context& ctx);
+// The whole log of the game, beside the board or the fight.
+void ShowLog(Context& ctx);
 // The game's record changed outside a turn (the options' gold to win): the board shows it.
 void RecordChanged(Context& ctx);
 }  // namespace Flow

@@ -298,7 +298,7 @@ void TestSaving::autosaveFollowsTheGameAndAVictoryEndsIt() {
     SaveFile file(data.path());
     TestGame g;
     g.random.reseed(11);
-    AutoSave autosave(file, g.gs, g.random);
+    AutoSave autosave(file, g.gs, g.random, g.ctx.log);
     g.fourPlayers();
     g.gs.goldToWin = 1;
     // Nothing is kept before a game is on the board.
@@ -309,7 +309,7 @@ void TestSaving::autosaveFollowsTheGameAndAVictoryEndsIt() {
     bool unreadable = false;
     auto kept = file.read(&unreadable);
     QVERIFY(kept && !unreadable);
-    QCOMPARE(Game::ToJson(*kept), Game::ToJson({g.gs, QString()}));
+    QCOMPARE(Game::ToJson(*kept), Game::ToJson({g.gs, QString(), g.ctx.log}));
     // Each step is written as it ends.
     for (int i = 0; i < 20 && !g.screens.isVisible(ScreenId::pobeda); ++i) {
         for (ScreenId id :
@@ -324,7 +324,7 @@ void TestSaving::autosaveFollowsTheGameAndAVictoryEndsIt() {
         if (Game::InProgress(g.gs)) {
             kept = file.read();
             QVERIFY(kept);
-            QCOMPARE(Game::ToJson(*kept), Game::ToJson({g.gs, QString()}));
+            QCOMPARE(Game::ToJson(*kept), Game::ToJson({g.gs, QString(), g.ctx.log}));
         }
     }
     // Somebody took the one coin that wins; the victory ends the saved game.

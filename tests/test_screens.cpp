@@ -94,7 +94,8 @@ private slots:
         QTest::addColumn<ScreenId>("id");
         QTest::addColumn<QString>("focus");
         const char* const focus[] = {"Command1", "Text1", "Text1",    "Command1", "Command1",
-                                     "",         "",      "Command1", "Command1", ""};
+                                     "",         "",      "Command1", "Command1", "",
+                                     "lines"};
         for (ScreenId id : kAllScreens)
             QTest::newRow(qPrintable(screenName(id))) << id << QString::fromLatin1(focus[int(id)]);
     }

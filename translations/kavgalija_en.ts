@@ -39,6 +39,134 @@
     </message>
 </context>
 <context>
+    <name>Dnevnik</name>
+    <message>
+        <source>nista</source>
+        <translation>nothing</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 udara i pogadja, steta: %n (%2: jos %3 zdravlja).</source>
+        <translation>
+            <numerusform>%1 strikes and hits for %n damage (%2: %3 health left).</numerusform>
+            <numerusform>%1 strikes and hits for %n damage (%2: %3 health left).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 udara i promasuje.</source>
+        <translation>%1 strikes and misses.</translation>
+    </message>
+    <message>
+        <source>%1 udara, a %2 se brani stitom.</source>
+        <translation>%1 strikes; %2 blocks with a shield.</translation>
+    </message>
+    <message>
+        <source>%1 udara, a %2 odbija udarac.</source>
+        <translation>%1 strikes; %2 parries the blow.</translation>
+    </message>
+    <message>
+        <source>%1 lomi oruzje.</source>
+        <translation>%1&apos;s weapon breaks.</translation>
+    </message>
+    <message>
+        <source>%1 ostaje bez oklopa.</source>
+        <translation>%1&apos;s armour falls apart.</translation>
+    </message>
+    <message>
+        <source>%1 bezi od psa: nazad za 3, na polje %2.</source>
+        <translation>A dog chases %1 3 squares back, to square %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lopov! %1 gubi zlatnika: %n.</source>
+        <translation>
+            <numerusform>A thief! %1 loses %n gold coin.</numerusform>
+            <numerusform>A thief! %1 loses %n gold coins.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 pada u ruke inkvizicije i propusta sledeci potez.</source>
+        <translation>The Inquisition seizes %1, who will miss the next turn.</translation>
+    </message>
+    <message>
+        <source>Pocinje nova igra.</source>
+        <translation>A new game begins.</translation>
+    </message>
+    <message>
+        <source>%1 propusta potez zbog inkvizicije.</source>
+        <translation>%1 misses a turn to the Inquisition.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pobeduje! Zlatnika: %n.</source>
+        <translation>
+            <numerusform>%1 wins with %n gold coin!</numerusform>
+            <numerusform>%1 wins with %n gold coins!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 baca %2 i staje na polje %3.</source>
+        <translation>%1 rolls %2 and lands on square %3.</translation>
+    </message>
+    <message>
+        <source>%1 i %2 su na istom polju: borba!</source>
+        <translation>%1 and %2 meet on one square: a fight!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 nalazi zlatnik (zlatnika: %n).</source>
+        <translation>
+            <numerusform>%1 finds a gold coin (%n in all).</numerusform>
+            <numerusform>%1 finds a gold coin (%n in all).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 uzima blago (zlatnika: %n).</source>
+        <translation>
+            <numerusform>%1 takes the treasure: %n gold coin.</numerusform>
+            <numerusform>%1 takes the treasure: %n gold coins.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 uzima: %2.</source>
+        <translation>%1 takes: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ostavlja: %2.</source>
+        <translation>%1 leaves: %2.</translation>
+    </message>
+    <message>
+        <source>%2 pada, %1 pobeduje u borbi.</source>
+        <translation>%2 falls; %1 wins the fight.</translation>
+    </message>
+    <message>
+        <source>%1 uzima plen: %2.</source>
+        <translation>%1 takes the spoils: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 osvaja zlatnika: %n, a %2 pocinje ispocetka.</source>
+        <translation>
+            <numerusform>%1 wins %n gold coin; %2 starts again from nothing.</numerusform>
+            <numerusform>%1 wins %n gold coins; %2 starts again from nothing.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bezi iz borbe: nazad za %n, na polje %2.</source>
+        <translation>
+            <numerusform>%1 flees the fight: %n square back, to square %2.</numerusform>
+            <numerusform>%1 flees the fight: %n squares back, to square %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Runda %1: %2</source>
+        <translation>Round %1: %2</translation>
+    </message>
+    <message>
+        <source>Dnevnik</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Form1</source>
@@ -99,6 +227,14 @@
     <message>
         <source>Tabla</source>
         <translation>Board</translation>
+    </message>
+    <message>
+        <source>Dnevnik</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Dnevnik (D)</source>
+        <translation>Log (D)</translation>
     </message>
 </context>
 <context>
@@ -328,6 +464,29 @@
     <message>
         <source>Srpski (latinica)</source>
         <translation>Srpski (latinica)</translation>
+    </message>
+</context>
+<context>
+    <name>ListeningTexts</name>
+    <message>
+        <source>nema</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (racunar): %2 od %3 zlatnika, polje %4.</source>
+        <translation>%1 (computer): %2 of %3 gold coins, square %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 od %3 zlatnika, polje %4.</source>
+        <translation>%1: %2 of %3 gold coins, square %4.</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1. Zlatnika: %2 od %3; oruzje: %4; oklop: %5; stit: %6; zdravlje: %7.</source>
+        <translation>Now playing: %1. Gold: %2 of %3; weapon: %4; armour: %5; shield: %6; health: %7.</translation>
+    </message>
+    <message>
+        <source>Na tabli i u borbi: P ponavlja poslednju poruku, D otvara dnevnik, Z kaze zlato svih igraca, N kaze ko je na potezu.</source>
+        <translation>On the board and in a fight: P repeats the last message, D opens the log, Z tells everyone&apos;s gold, N tells whose turn it is.</translation>
     </message>
 </context>
 <context>
@@ -784,6 +943,22 @@
     <message>
         <source>Jezik</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>Brzina racunara</source>
+        <translation>Computer speed</translation>
+    </message>
+    <message>
+        <source>normalna</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>brza</source>
+        <translation>fast</translation>
+    </message>
+    <message>
+        <source>odmah</source>
+        <translation>at once</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,141 @@
     </message>
 </context>
 <context>
+    <name>Dnevnik</name>
+    <message>
+        <source>nista</source>
+        <translation>ништа</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 udara i pogadja, steta: %n (%2: jos %3 zdravlja).</source>
+        <translation>
+            <numerusform>%1 удара и погађа, штета: %n (%2: још %3 здравља).</numerusform>
+            <numerusform>%1 удара и погађа, штета: %n (%2: још %3 здравља).</numerusform>
+            <numerusform>%1 удара и погађа, штета: %n (%2: још %3 здравља).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 udara i promasuje.</source>
+        <translation>%1 удара и промашује.</translation>
+    </message>
+    <message>
+        <source>%1 udara, a %2 se brani stitom.</source>
+        <translation>%1 удара, а %2 се брани штитом.</translation>
+    </message>
+    <message>
+        <source>%1 udara, a %2 odbija udarac.</source>
+        <translation>%1 удара, а %2 одбија ударац.</translation>
+    </message>
+    <message>
+        <source>%1 lomi oruzje.</source>
+        <translation>%1 ломи оружје.</translation>
+    </message>
+    <message>
+        <source>%1 ostaje bez oklopa.</source>
+        <translation>%1 остаје без оклопа.</translation>
+    </message>
+    <message>
+        <source>%1 bezi od psa: nazad za 3, na polje %2.</source>
+        <translation>%1 бежи од пса: назад за 3, на поље %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lopov! %1 gubi zlatnika: %n.</source>
+        <translation>
+            <numerusform>Лопов! %1 губи %n златник.</numerusform>
+            <numerusform>Лопов! %1 губи %n златника.</numerusform>
+            <numerusform>Лопов! %1 губи %n златника.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 pada u ruke inkvizicije i propusta sledeci potez.</source>
+        <translation>%1 пада у руке инквизиције и пропушта следећи потез.</translation>
+    </message>
+    <message>
+        <source>Pocinje nova igra.</source>
+        <translation>Почиње нова игра.</translation>
+    </message>
+    <message>
+        <source>%1 propusta potez zbog inkvizicije.</source>
+        <translation>%1 пропушта потез због инквизиције.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pobeduje! Zlatnika: %n.</source>
+        <translation>
+            <numerusform>%1 побеђује са %n златником!</numerusform>
+            <numerusform>%1 побеђује са %n златника!</numerusform>
+            <numerusform>%1 побеђује са %n златника!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 baca %2 i staje na polje %3.</source>
+        <translation>%1 баца %2 и стаје на поље %3.</translation>
+    </message>
+    <message>
+        <source>%1 i %2 su na istom polju: borba!</source>
+        <translation>%1 и %2 су на истом пољу: борба!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 nalazi zlatnik (zlatnika: %n).</source>
+        <translation>
+            <numerusform>%1 налази златник (укупно %n).</numerusform>
+            <numerusform>%1 налази златник (укупно %n).</numerusform>
+            <numerusform>%1 налази златник (укупно %n).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 uzima blago (zlatnika: %n).</source>
+        <translation>
+            <numerusform>%1 узима благо: %n златник.</numerusform>
+            <numerusform>%1 узима благо: %n златника.</numerusform>
+            <numerusform>%1 узима благо: %n златника.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 uzima: %2.</source>
+        <translation>%1 узима: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ostavlja: %2.</source>
+        <translation>%1 оставља: %2.</translation>
+    </message>
+    <message>
+        <source>%2 pada, %1 pobeduje u borbi.</source>
+        <translation>%2 пада, %1 побеђује у борби.</translation>
+    </message>
+    <message>
+        <source>%1 uzima plen: %2.</source>
+        <translation>%1 узима плен: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 osvaja zlatnika: %n, a %2 pocinje ispocetka.</source>
+        <translation>
+            <numerusform>%1 осваја %n златник, а %2 почиње испочетка.</numerusform>
+            <numerusform>%1 осваја %n златника, а %2 почиње испочетка.</numerusform>
+            <numerusform>%1 осваја %n златника, а %2 почиње испочетка.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bezi iz borbe: nazad za %n, na polje %2.</source>
+        <translation>
+            <numerusform>%1 бежи из борбе: назад за %n, на поље %2.</numerusform>
+            <numerusform>%1 бежи из борбе: назад за %n, на поље %2.</numerusform>
+            <numerusform>%1 бежи из борбе: назад за %n, на поље %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Runda %1: %2</source>
+        <translation>Рунда %1: %2</translation>
+    </message>
+    <message>
+        <source>Dnevnik</source>
+        <translation>Дневник</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Form1</source>
@@ -99,6 +234,14 @@
     <message>
         <source>Tabla</source>
         <translation>Табла</translation>
+    </message>
+    <message>
+        <source>Dnevnik</source>
+        <translation>Дневник</translation>
+    </message>
+    <message>
+        <source>Dnevnik (D)</source>
+        <translation>Дневник (D)</translation>
     </message>
 </context>
 <context>
@@ -328,6 +471,29 @@
     <message>
         <source>Srpski (latinica)</source>
         <translation>Srpski (latinica)</translation>
+    </message>
+</context>
+<context>
+    <name>ListeningTexts</name>
+    <message>
+        <source>nema</source>
+        <translation>нема</translation>
+    </message>
+    <message>
+        <source>%1 (racunar): %2 od %3 zlatnika, polje %4.</source>
+        <translation>%1 (рачунар): %2 од %3 златника, поље %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 od %3 zlatnika, polje %4.</source>
+        <translation>%1: %2 од %3 златника, поље %4.</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1. Zlatnika: %2 od %3; oruzje: %4; oklop: %5; stit: %6; zdravlje: %7.</source>
+        <translation>На потезу: %1. Златника: %2 од %3; оружје: %4; оклоп: %5; штит: %6; здравље: %7.</translation>
+    </message>
+    <message>
+        <source>Na tabli i u borbi: P ponavlja poslednju poruku, D otvara dnevnik, Z kaze zlato svih igraca, N kaze ko je na potezu.</source>
+        <translation>На табли и у борби: P понавља последњу поруку, D отвара дневник, Z каже злато свих играча, N каже ко је на потезу.</translation>
     </message>
 </context>
 <context>
@@ -784,6 +950,22 @@
     <message>
         <source>Jezik</source>
         <translation>Језик</translation>
+    </message>
+    <message>
+        <source>Brzina racunara</source>
+        <translation>Брзина рачунара</translation>
+    </message>
+    <message>
+        <source>normalna</source>
+        <translation>нормална</translation>
+    </message>
+    <message>
+        <source>brza</source>
+        <translation>брза</translation>
+    </message>
+    <message>
+        <source>odmah</source>
+        <translation>одмах</translation>
     </message>
 </context>
 <context>

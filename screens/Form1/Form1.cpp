@@ -1,11 +1,13 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
+#include "game/Log.h"
 #include "game/Turn.h"
 #include "platform/Accessibility.h"
 #include "platform/App.h"
@@ -15,6 +17,7 @@
 #include "platform/Pictures.h"
 #include "platform/Ui.h"
 #include "screens/Flow.h"
+#include "screens/Listening.h"
 #include "screens/Form1/RacePanel.h"
 #include "state/Items.h"
 
@@ -27,8 +30,14 @@ constexpr int kTileH = 121;
 // Room around the ring; the top one takes the portraits that stick out above the top row.
 constexpr int kLeft = 34;
 constexpr int kTop = 44;
-constexpr int kWidth = kLeft * 2 + 11 * kCellW + kTileW;
-constexpr int kHeight = kTop + 4 * kCellH + kTileH + 24;
+constexpr int kRingWidth = kLeft * 2 + 11 * kCellW + kTileW;
+constexpr int kRingBottom = kTop + 4 * kCellH + kTileH;
+// Beside the ring, the latest lines of the log and under them the button that opens the whole.
+constexpr int kLogLeft = kRingWidth - kLeft + 20;
+constexpr int kLogWidth = 270;
+constexpr int kLogButtonHeight = 42;
+constexpr int kWidth = kLogLeft + kLogWidth + 24;
+constexpr int kHeight = kRingBottom + 24;
 
 const QString kClear = QStringLiteral("\\providno.gif");
 
@@ -92,7 +101,7 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     ctx.pictures.load(Image5, QStringLiteral("ui/cards1.png"));
     ctx.pictures.load(Image6, QStringLiteral("ui/cards2.png"));
 
-    const int mid = kWidth / 2;
+    const int mid = kRingWidth / 2;
     Label1 =
         Ui::label(this, QStringLiteral("Label1"), QString(), {mid - 200, innerTop + 4, 400, 30});
     Label1->setFont(Ui::gameFont(14, true));
@@ -120,11 +129,25 @@ Form1::Form1(Context& c) : Screen(c, ScreenId::Form1) {
     setTabOrder(Command3, Command2);
     Command1->setFocus();
 
+    recentLog = Ui::label(this, QStringLiteral("recentLog"), QString(),
+                          {kLogLeft, kTop, kLogWidth, kRingBottom - kTop - kLogButtonHeight - 10});
+    recentLog->setFont(Ui::gameFont(11));
+    recentLog->setWordWrap(true);
+    recentLog->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    recentLog->setStyleSheet(QStringLiteral(
+        "background: rgba(10, 30, 18, 120); border-radius: 6px; padding: 6px 8px;"));
+    logButton = Ui::button(this, QStringLiteral("logButton"), QString(),
+                           {kLogLeft, kRingBottom - kLogButtonHeight, kLogWidth, kLogButtonHeight});
+    logButton->setFont(Ui::gameFont(13, true));
+    setTabOrder(Command2, logButton);
+    Listening::AddKeys(this, ctx);
+
     marks = new TokenMarks(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(logButton, &QPushButton::clicked, this, &Form1::showLog);
     connect(&walkTimer_, &QTimer::timeout, this, &Form1::stepWalk);
     retranslate();
 }
@@ -138,6 +161,8 @@ void Form1::retranslate() {
     Command1->setToolTip(tr("Baci kocku (R)"));
     Command2->setText(tr("Opcije"));
     Command3->setText(tr("Inventar"));
+    logButton->setText(tr("Dnevnik"));
+    logButton->setToolTip(tr("Dnevnik (D)"));
     describe();
     race->describe(gs);
 }
@@ -176,7 +201,27 @@ void Form1::redraw() {
         if (IsInGame(gs, k)) tokens[k] = Image2[shownSquare(k)]->geometry();
     marks->refresh(tokens, gs.currentPlayer);
     race->refresh(gs, ctx.pictures);
+    showRecentLog();
     describe();
+}
+
+// The newest lines that fit, the newest at the bottom next to the button.
+void Form1::showRecentLog() {
+    const QList<Game::LogEntry>& entries = ctx.log.entries();
+    const QFontMetrics metrics(recentLog->font());
+    const QRect room(0, 0, kLogWidth - 16, recentLog->height() - 12);
+    QStringList lines;
+    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+        QStringList more = lines;
+        more.prepend(Game::LogLine(entries.at(i), gs));
+        const QString text = more.join(QLatin1Char('\n'));
+        if (!lines.isEmpty() && metrics.boundingRect(room, Qt::TextWordWrap, text).height() >
+                                    room.height())
+            break;
+        lines = more;
+    }
+    if (const QString text = lines.join(QLatin1Char('\n')); recentLog->text() != text)
+        recentLog->setText(text);
 }
 
 // What the ring says to a screen reader: each square by number and kind and who stands there;
@@ -217,6 +262,7 @@ void Form1::Form_Load() {
     const Game::Events start =
         asItStood ? Game::Events{Game::MakeEvent(Game::EventKind::ToMove, gs.currentPlayer)}
                   : Game::BeginTurn(gs, ctx.random);
+    if (!asItStood) ctx.log.record(gs, start);
     redraw();
     const Game::EventKind now = start.last().kind;
     if (landing) QMetaObject::invokeMethod(this, &Form1::landed, Qt::QueuedConnection);
@@ -242,6 +288,7 @@ void Form1::Command1_Click() {
     if (hurryWalk()) return;
     const std::optional<Game::Event> rolled = Game::Roll(gs, ctx.random);
     if (!rolled) return;
+    ctx.log.record(gs, *rolled);
     ctx.dialogs.dieMessage(QString::number(rolled->amount), rolled->amount);
 
     if (ctx.walkStepMs <= 0) {
@@ -313,6 +360,7 @@ void Form1::landed() {
     const QString reached = squareName(gs.playerSquare[p]);
     const Game::Events events = Game::Land(gs, ctx.random);
     if (events.isEmpty()) return;
+    ctx.log.record(gs, events);
     switch (events.first().kind) {
         case Game::EventKind::Met:
             // The fight takes the board's place.
@@ -343,6 +391,11 @@ void Form1::Command2_Click() {
 void Form1::Command3_Click() {
     if (hurryWalk()) return;
     Flow::ShowInventory(ctx);
+}
+
+void Form1::showLog() {
+    if (hurryWalk()) return;
+    Flow::ShowLog(ctx);
 }
 
 void Form1::frameClosed() {

@@ -27,6 +27,7 @@ public:
     void Command1_Click();  // roll
     void Command2_Click();  // Opcije
     void Command3_Click();  // Inventar
+    void showLog();         // Dnevnik
 
     // After a roll the mover's token walks square by square to its new square; the board takes no
     // input meanwhile, and a click or a key ends the walk at once.
@@ -51,6 +52,8 @@ public:
     QPushButton* Command3;
     QLabel* Label1;
     QLabel* Label2;  // the name of the player to move
+    QLabel* recentLog;  // the log's last lines
+    QPushButton* logButton;
     RacePanel* race;
     TokenMarks* marks;
 
@@ -64,6 +67,7 @@ protected:
 private:
     void redraw();
     void describe();
+    void showRecentLog();
     // A square as a listener hears it: "Polje 7: kovceg".
     QString squareName(int square) const;
     // The rest of a turn once the mover stands on the rolled square: a meeting, a reward, a

@@ -96,6 +96,7 @@ void Nagrade::Form_Load() {
 void Nagrade::Command1_Click() {
     const std::optional<Game::Event> taken = Game::TakeReward(gs, ctx.random);
     if (!taken) return;
+    ctx.log.record(gs, *taken);
     const Items::Reward r = Items::reward(taken->number);
     const int p = taken->player;
     Accessibility::announceOnNextWindow(
@@ -109,6 +110,7 @@ void Nagrade::Command1_Click() {
 void Nagrade::Command2_Click() {
     const std::optional<Game::Event> left = Game::LeaveReward(gs);
     if (!left) return;
+    ctx.log.record(gs, *left);
     Accessibility::announceOnNextWindow(
         tr("%1 ostavlja: %2.")
             .arg(gs.playerName[left->player], Items::rewardName(Items::reward(left->number))));

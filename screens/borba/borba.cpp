@@ -15,6 +15,7 @@
 #include "platform/Sound.h"
 #include "platform/Ui.h"
 #include "screens/Flow.h"
+#include "screens/Listening.h"
 #include "screens/Spoils.h"
 #include "state/GameState.h"
 #include "state/Items.h"
@@ -116,6 +117,7 @@ borba::borba(Context& c) : Screen(c, ScreenId::borba) {
 
     Timer1.setInterval(0);
     connect(&Timer1, &QTimer::timeout, this, &borba::Timer1_Timer);
+    Listening::AddKeys(this, ctx);
     retranslate();
 }
 
@@ -231,6 +233,7 @@ void borba::strike(Side side) {
     const int health = gs.playerHealth[defender];
     const Game::Events events = Game::Strike(gs, ctx.random, side);
     if (events.isEmpty()) return;
+    ctx.log.record(gs, events);
     const Game::Event& struck = events.first();
     // The right fighter's blow waits for its war cry.
     ctx.sound.play(gs.playerSoundTheme[struck.player] + WarCry(struck.blow),
@@ -272,7 +275,7 @@ void borba::settle() {
     ctx.dialogs.message(GoldWonMessage(gs.playerName[winner], gs.playerGold[loser]));
     while (gs.stage == Stage::Spoils) {
         const QString answer = ctx.dialogs.input(SpoilQuestion(gs, loser, gs.spoilAsked));
-        Game::AnswerSpoil(gs, SaysYes(answer));
+        ctx.log.record(gs, Game::AnswerSpoil(gs, SaysYes(answer)));
     }
     Accessibility::announceOnNextWindow(
         Accessibility::goldSentence(gs.playerName[winner], gs.playerGold[winner], gs.goldToWin));
@@ -282,6 +285,7 @@ void borba::settle() {
 void borba::retreat(Side side) {
     const std::optional<Game::Event> fled = Game::RetreatFight(gs, ctx.random, side);
     if (!fled) return;
+    ctx.log.record(gs, *fled);
     // Only the left fighter's retreat is jeered.
     if (side == Side::Left)
         ctx.sound.play(ctx.appDir + QStringLiteral("\\zvuk\\american\\coward.wav"),

@@ -9,17 +9,19 @@
 #include <QSlider>
 
 #include "platform/App.h"
+#include "platform/ComputerPace.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
 #include "platform/Ui.h"
 #include "screens/Flow.h"
+#include "screens/Listening.h"
 #include "state/GameState.h"
 #include "state/GoldAmount.h"
 
 opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
-    setFixedSize(440, 244);
+    setFixedSize(440, 318);
     setStyleSheet(
         QStringLiteral(
             "opcije { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3e6c4,"
@@ -74,13 +76,25 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     for (const QString& code : Language::codes()) Combo1->addItem(QString(), code);
     Label4->setBuddy(Combo1);
 
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Label1, Text1, Label2, Label3, Label4, Combo1})
+    // How quickly the computer players act.
+    paceLabel = Ui::label(this, QStringLiteral("paceLabel"), QString(), {20, 162, 126, 30});
+    paceChoice = new QComboBox(this);
+    paceChoice->setObjectName(QStringLiteral("paceChoice"));
+    paceChoice->setGeometry(150, 160, 270, 34);
+    for (int i = 0; i < 3; ++i) paceChoice->addItem(QString());
+    paceLabel->setBuddy(paceChoice);
+    // The keys that say the game's state, for whoever listens rather than looks.
+    keysHelp = Ui::label(this, QStringLiteral("keysHelp"), QString(), {20, 202, 400, 44});
+    keysHelp->setWordWrap(true);
+    keysHelp->setFont(Ui::gameFont(10));
+
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Text1, Label2, Label3, Label4, Combo1,
+                                                      paceLabel, paceChoice})
         w->setFont(font);
     Check1->setFont(Ui::gameFont(12, true));
 
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {20, 180, 190, 44});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {230, 180, 190, 44});
+    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {20, 256, 190, 44});
+    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {230, 256, 190, 44});
     Command1->setFont(Ui::gameFont(13, true));
     Command2->setFont(Ui::gameFont(13, true));
     Command1->setDefault(true);
@@ -90,7 +104,8 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     setTabOrder(Text1, Check1);
     setTabOrder(Check1, HScroll1);
     setTabOrder(HScroll1, Combo1);
-    setTabOrder(Combo1, Command1);
+    setTabOrder(Combo1, paceChoice);
+    setTabOrder(paceChoice, Command1);
     setTabOrder(Command1, Command2);
 
     connect(Text1, &QLineEdit::returnPressed, this, &opcije::Command1_Click);
@@ -102,6 +117,8 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     connect(Check1, &QCheckBox::clicked, this, &opcije::Check1_Click);
     connect(HScroll1, &QSlider::valueChanged, this, &opcije::HScroll1_Change);
     connect(Combo1, &QComboBox::activated, this, &opcije::Combo1_Click);
+    connect(paceChoice, &QComboBox::activated, this,
+            [this](int index) { SetComputerPace(ctx, static_cast<ComputerPace>(index)); });
     connect(&ctx.sound, &Sound::levelChanged, this, &opcije::showSound);
     retranslate();
     showSound();
@@ -123,6 +140,12 @@ void opcije::retranslate() {
     for (int i = 0; i < Combo1->count(); ++i)
         Combo1->setItemText(i, Language::name(Combo1->itemData(i).toString()));
     Combo1->setCurrentIndex(Combo1->findData(Language::current()));
+    paceLabel->setText(tr("Brzina racunara"));
+    paceChoice->setAccessibleName(tr("Brzina racunara"));
+    paceChoice->setItemText(static_cast<int>(ComputerPace::Normal), tr("normalna"));
+    paceChoice->setItemText(static_cast<int>(ComputerPace::Fast), tr("brza"));
+    paceChoice->setItemText(static_cast<int>(ComputerPace::AtOnce), tr("odmah"));
+    keysHelp->setText(Listening::KeysHelp());
     Command1->setText(tr("Nastavi igru"));
     Command2->setText(tr("Kraj igre"));
 }
@@ -135,6 +158,7 @@ void opcije::showSound() {
 
 void opcije::Form_Load() {
     Text1->setText(QString::number(gs.goldToWin));
+    paceChoice->setCurrentIndex(static_cast<int>(PaceOf(ctx)));
     Text1->setFocus();
 }
 

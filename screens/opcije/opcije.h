@@ -31,6 +31,9 @@ public:
     QSlider* HScroll1;
     QLabel* Label4;
     QComboBox* Combo1;
+    QLabel* paceLabel;
+    QComboBox* paceChoice;  // the computer players' pace
+    QLabel* keysHelp;
     QPushButton* Command1;
     QPushButton* Command2;
 

@@ -477,11 +477,13 @@ private:
 
     // The game as the program keeps it, taken up in fresh windows with a fresh record and dice.
     bool resume() {
-        const QByteArray kept = Game::ToJson({gs_, QString::fromStdString(random_.state())});
+        const QByteArray kept =
+            Game::ToJson({gs_, QString::fromStdString(random_.state()), ctx_.log});
         if (trace_) trace_->paused = true;
         screens_.unloadAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         gs_ = GameState{};
+        ctx_.log.clear();
         random_ = StdRandom(~seed_);
         Flow::OpenTitle(ctx_);
         const auto saved = Game::FromJson(kept);
