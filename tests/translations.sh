@@ -12,7 +12,7 @@ status=0
 for ts in "$src"/translations/*.ts; do
     copy="$work/$(basename "$ts")"
     cp "$ts" "$copy"
-    (cd "$src" && "$lupdate" state computer platform screens "$@" -ts "$copy" >/dev/null)
+    (cd "$src" && "$lupdate" state game computer platform screens "$@" -ts "$copy" >/dev/null)
     if ! diff -u "$ts" "$copy"; then
         echo "$ts is behind the code: build the target update_translations and translate"
         status=1
