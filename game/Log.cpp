@@ -163,11 +163,16 @@ std::optional<LogEntry> entryFromJson(const QJsonValue& json) {
 void Log::record(const GameState& gs, const Events& events) {
     for (const Event& e : events) {
         if (e.kind == EventKind::BoardGenerated) {
-            round_ = 0;
+            round_ = 1;
             lastTurn_ = -1;
         }
         if (turnBegins(e.kind)) {
-            if (e.player <= lastTurn_ || lastTurn_ < 0) ++round_;
+            // A new round when the turn has come round again; a game kept before the log was
+            // kept starts counting where it is taken up.
+            if (round_ == 0)
+                round_ = 1;
+            else if (lastTurn_ >= 0 && e.player <= lastTurn_)
+                ++round_;
             lastTurn_ = e.player;
         }
         if (!told(e.kind)) continue;

@@ -17,8 +17,9 @@ public:
         dieFaces << face;
         if (onMessage) onMessage(prompt);
     }
-    void unattendedMessage(const QString& prompt, int face, int) override {
+    void unattendedMessage(const QString& prompt, int face, int closeAfterMs) override {
         unattended << prompt;
+        closeAfter << closeAfterMs;
         dieMessage(prompt, face);
     }
     QString answeredInput(const QString& prompt, const QString& answer, int) override {
@@ -42,6 +43,7 @@ public:
     QStringList messages, inputPrompts;
     QList<int> dieFaces;       // the face shown by each message box, 0 for none
     QStringList unattended;    // the message boxes that closed by themselves
+    QList<int> closeAfter;     // and how long each stayed up
     QStringList typedAnswers;  // what computer players answered
     QQueue<QString> answers;
     QStringList questions;  // every yes-or-no box, in order
