@@ -2,7 +2,7 @@
 """Plays a seeded two-player game by keyboard alone while Orca, the screen reader, listens, and
 checks what Orca said: creation of two players, the die, the square reached, a coin, a reward
 taken, a danger, a fight of two blows and then a retreat, the inventory, each told once as it
-happens. Every key waits for Orca to have spoken what the last one brought.
+happens; then the keys that speak the race, the turn, the last sentences again, and the log. Every key waits for Orca to have spoken what the last one brought.
 
 Usage: play.py GAME SEED TRANSCRIPT (run.sh starts Orca, writing TRANSCRIPT, and the rest)."""
 import os
@@ -220,6 +220,25 @@ try:
             break
     else:
         fail(f"forty turns met only {met}")
+
+    # On the board, the keys that speak the game: the race, the turn, the last two sentences
+    # again, and the log, whose newest line Orca reads as it opens.
+    hear(r"^Tabla frame|^Na potezu: \w+\.", since=seen - 1)
+    quiet()
+    seen = len(heard)
+    key("z")
+    hear(r"^Ana: \d+ od 100 zlatnika, polje \d+\. Bora: \d+ od 100 zlatnika, polje \d+\.$")
+    key("n")
+    hear(r"^Na potezu: \w+\. Zlatnika: \d+ od 100; oruzje: .+; zdravlje: \d+\.$")
+    key("p")
+    hear(r"^Na potezu: \w+\. Zlatnika: ")
+    key("p")
+    hear(r"^Ana: \d+ od 100 zlatnika")
+    key("d")
+    hear(r"^Dnevnik frame")
+    hear(r"^Runda \d+: \w+ ")
+    key("Escape")
+    hear(r"^Tabla frame")
     listen()
     if not any(re.fullmatch(r"\w+ udara\.", u) for u in heard):
         fail("Orca never said whose blow a button strikes")
