@@ -12,6 +12,7 @@
 #include "game/Duel.h"
 #include "screens/Flow.h"
 #include "BenchGame.h"
+#include "BenchLog.h"
 #include "screens/Form1/Form1.h"
 #include "screens/borba/borba.h"
 
@@ -174,6 +175,26 @@ void Fight(benchmark::State& state) {
 
 }  // namespace
 
+// The log's window opened (D) over the board and closed again, with a log of that many lines:
+// 200 (some fifty turns) and the longest kept.
+void LogWindow(benchmark::State& state) {
+    bench::Game g;
+    if (showNewBoard(g) == nullptr) {
+        state.SkipWithError("the board did not load");
+        return;
+    }
+    g.ctx.log = bench::LongLog(g.gs, int(state.range(0)));
+    for (auto _ : state) {
+        Flow::ShowLog(g.ctx);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        state.PauseTiming();
+        g.screens.unload(ScreenId::Dnevnik);
+        bench::Game::settle();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(LogWindow)->Arg(200)->Arg(::Game::Log::kLongest)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BoardRefresh, cached, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BoardRefresh, naive, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PlainTurn, handler, false)->Unit(benchmark::kMicrosecond);

@@ -110,20 +110,62 @@ QString mishapText(const LogEntry& entry, const QString& who) {
     return Dnevnik::tr("%1 pada u ruke inkvizicije i propusta sledeci potez.").arg(who);
 }
 
-// One entry as JSON: a short array, as a long game logs thousands of them.
-QJsonArray entryToJson(const LogEntry& l) {
+// One entry as one short text, its numbers and then the item: "3 12 0 4 1 -1 5 11 0 0 " (a long
+// game logs thousands, and a text each is quick to write and to read).
+constexpr int kNumbers = 10;
+
+QString entryToText(const LogEntry& l) {
     const Event& e = l.event;
-    return QJsonArray{l.round,
-                      l.square,
-                      l.health,
-                      static_cast<int>(e.kind),
-                      e.player,
-                      e.other,
-                      e.amount,
-                      e.number,
-                      e.item,
-                      static_cast<int>(e.blow.outcome),
-                      e.blow.damage};
+    const int numbers[kNumbers] = {l.round,   l.square,   l.health,   static_cast<int>(e.kind),
+                                   e.player,  e.other,    e.amount,   e.number,
+                                   static_cast<int>(e.blow.outcome), e.blow.damage};
+    QString text;
+    for (const int n : numbers) {
+        text += QString::number(n);
+        text += QLatin1Char(' ');
+    }
+    return text + e.item;
+}
+
+std::optional<LogEntry> entryFromText(const QJsonValue& json) {
+    if (!json.isString()) return std::nullopt;
+    const QString text = json.toString();
+    const QList<QStringView> parts = QStringView(text).split(QLatin1Char(' '));
+    if (parts.size() < kNumbers + 1) return std::nullopt;
+    constexpr int kBig = 1 << 30;
+    constexpr int kPlayers = GameState::MAX_PLAYERS;
+    const int bounds[kNumbers][2] = {{0, kBig},
+                                     {0, GameState::BOARD_SQUARES - 1},
+                                     {-kBig, kBig},
+                                     {0, static_cast<int>(EventKind::Retreated)},
+                                     {-1, kPlayers - 1},
+                                     {-1, kPlayers},
+                                     {-kBig, kBig},
+                                     {-kBig, kBig},
+                                     {0, static_cast<int>(BlowOutcome::Parry)},
+                                     {0, kBig}};
+    int n[kNumbers];
+    for (int i = 0; i < kNumbers; ++i) {
+        bool ok = false;
+        n[i] = parts[i].toInt(&ok);
+        if (!ok || n[i] < bounds[i][0] || n[i] > bounds[i][1]) return std::nullopt;
+    }
+    LogEntry l;
+    Event& e = l.event;
+    l.round = n[0];
+    l.square = n[1];
+    l.health = n[2];
+    e.kind = static_cast<EventKind>(n[3]);
+    e.player = n[4];
+    e.other = n[5];
+    e.amount = n[6];
+    e.number = n[7];
+    e.blow.outcome = static_cast<BlowOutcome>(n[8]);
+    e.blow.damage = n[9];
+    // The item is the rest: a stored name may hold a blank ("plavi stit").
+    e.item = text.section(QLatin1Char(' '), kNumbers);
+    if (!told(e.kind)) return std::nullopt;
+    return l;
 }
 
 bool whole(const QJsonValue& v, int lo, int hi, int& out) {
@@ -132,30 +174,6 @@ bool whole(const QJsonValue& v, int lo, int hi, int& out) {
     if (d != static_cast<double>(static_cast<long long>(d)) || d < lo || d > hi) return false;
     out = static_cast<int>(d);
     return true;
-}
-
-std::optional<LogEntry> entryFromJson(const QJsonValue& json) {
-    const QJsonArray a = json.toArray();
-    if (!json.isArray() || a.size() != 11 || !a.at(8).isString()) return std::nullopt;
-    constexpr int kBig = 1 << 30;
-    constexpr int kPlayers = GameState::MAX_PLAYERS;
-    LogEntry l;
-    Event& e = l.event;
-    int kind = 0, outcome = 0;
-    const bool ok =
-        whole(a.at(0), 0, kBig, l.round) && whole(a.at(1), 0, GameState::BOARD_SQUARES - 1, l.square) &&
-        whole(a.at(2), -kBig, kBig, l.health) &&
-        whole(a.at(3), 0, static_cast<int>(EventKind::Retreated), kind) &&
-        whole(a.at(4), -1, kPlayers - 1, e.player) && whole(a.at(5), -1, kPlayers, e.other) &&
-        whole(a.at(6), -kBig, kBig, e.amount) && whole(a.at(7), -kBig, kBig, e.number) &&
-        whole(a.at(9), 0, static_cast<int>(BlowOutcome::Parry), outcome) &&
-        whole(a.at(10), 0, kBig, e.blow.damage);
-    if (!ok) return std::nullopt;
-    e.kind = static_cast<EventKind>(kind);
-    e.item = a.at(8).toString();
-    e.blow.outcome = static_cast<BlowOutcome>(outcome);
-    if (!told(e.kind)) return std::nullopt;
-    return l;
 }
 
 }  // namespace
@@ -198,7 +216,7 @@ void Log::clear() {
 
 QJsonValue Log::toJson() const {
     QJsonArray lines;
-    for (const LogEntry& l : entries_) lines.append(entryToJson(l));
+    for (const LogEntry& l : entries_) lines.append(entryToText(l));
     return QJsonObject{{QStringLiteral("round"), round_},
                        {QStringLiteral("lastTurn"), lastTurn_},
                        {QStringLiteral("lines"), lines}};
@@ -213,7 +231,7 @@ std::optional<Log> Log::fromJson(const QJsonValue& json) {
         !whole(o.value(QStringLiteral("lastTurn")), -1, GameState::MAX_PLAYERS - 1, log.lastTurn_))
         return std::nullopt;
     for (const QJsonValue& line : lines.toArray()) {
-        const std::optional<LogEntry> entry = entryFromJson(line);
+        const std::optional<LogEntry> entry = entryFromText(line);
         if (!entry || entry->round > log.round_) return std::nullopt;
         log.entries_.append(*entry);
     }

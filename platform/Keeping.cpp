@@ -67,14 +67,20 @@ AutoSave::AutoSave(SaveFile& file, const GameState& gs, const Random& dice,
 void AutoSave::check() {
     if (!file_.keeps()) return;
     if (gs_.stage == Stage::Won) {
-        if (!written_.isEmpty()) file_.remove();
-        written_.clear();
+        if (!record_.isEmpty()) file_.remove();
+        record_.clear();
         return;
     }
     if (!Game::InProgress(gs_)) return;
-    const QByteArray now = Game::ToJson({gs_, QString::fromStdString(dice_.state()), log_});
-    if (now == written_) return;
-    if (file_.write(now)) written_ = now;
+    // The record alone is quick to write out; a long game's log is not, and it only grows, so
+    // its revision tells whether it changed.
+    const QString dice = QString::fromStdString(dice_.state());
+    const QByteArray record = Game::ToJson({gs_, dice});
+    if (record == record_ && log_.revision() == logRevision_) return;
+    if (file_.write(Game::ToJson({gs_, dice, log_}))) {
+        record_ = record;
+        logRevision_ = log_.revision();
+    }
 }
 
 QString KeepAside(const QString& path) {

@@ -48,7 +48,9 @@ private:
     const GameState& gs_;
     const Random& dice_;
     const Game::Log& log_;
-    QByteArray written_;
+    // What was written last: the record and the dice (without the log), and the log's revision.
+    QByteArray record_;
+    quint64 logRevision_ = 0;
 };
 
 // Moves a file that cannot be read aside, next to where it was; returns the new name.

@@ -253,10 +253,11 @@ private slots:
         const auto older = Game::FromJson(QJsonDocument(old).toJson());
         QVERIFY(older && older->log.entries().isEmpty());
         for (const QByteArray& wrong :
-             {QByteArray(R"({"round":1,"lastTurn":0,"lines":[[1,0,0,3,7,-1,1,0,"",0,0]]})"),
-              QByteArray(R"({"round":1,"lastTurn":0,"lines":[[2,0,0,3,0,-1,1,0,"",0,0]]})"),
-              QByteArray(R"({"round":1,"lastTurn":0,"lines":[[1,0,0,1,0,-1,1,0,"",0,0]]})"),
-              QByteArray(R"({"round":1,"lastTurn":0,"lines":[[1,0,0,3,0,-1,1,0]]})"),
+             {QByteArray(R"({"round":1,"lastTurn":0,"lines":["1 0 0 3 7 -1 1 0 0 0 "]})"),
+              QByteArray(R"({"round":1,"lastTurn":0,"lines":["2 0 0 3 0 -1 1 0 0 0 "]})"),
+              QByteArray(R"({"round":1,"lastTurn":0,"lines":["1 0 0 1 0 -1 1 0 0 0 "]})"),
+              QByteArray(R"({"round":1,"lastTurn":0,"lines":["1 0 0 3 0 -1 1 0 0"]})"),
+              QByteArray(R"({"round":1,"lastTurn":0,"lines":["1 0 0 3 0 -1 x 0 0 0 "]})"),
               QByteArray(R"([])")}) {
             QJsonObject bad = old;
             bad.insert(QStringLiteral("log"), QJsonDocument::fromJson(wrong).isObject()

@@ -26,6 +26,9 @@ Dnevnik::Dnevnik(Context& c) : Screen(c, ScreenId::Dnevnik) {
     lines->setFont(Ui::gameFont(12));
     lines->setWordWrap(true);
     lines->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A long game's thousands of lines are laid out a batch at a time, so the window opens at once.
+    lines->setLayoutMode(QListView::Batched);
+    lines->setBatchSize(200);
 
     Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {265, 456, 190, 44});
     Command1->setFont(Ui::gameFont(13, true));
