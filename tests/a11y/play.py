@@ -15,7 +15,7 @@ GAME, SEED, TRANSCRIPT = sys.argv[1:4]
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 # What Orca says first when the focus lands on a tab stop of the creation screen or the board.
 STOPS = re.compile(r"^(Ime igraca \d|Racunar|Zvucna tema|Prethodni lik|Sledeci lik|Musko|Zensko|"
-                   r"SLEDECI|START|Baci kocku|Inventar|Opcije)\b")
+                   r"SLEDECI|START|Baci kocku|Inventar|Opcije|Dnevnik)\b")
 # A fighter's health after a blow.
 HEALTH = re.compile(r"^\w+: zdravlje -?\d+\.$")
 # Anything else said in a fight between blows: a taunt from the bubble.
