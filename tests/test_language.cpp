@@ -13,6 +13,7 @@
 #include "screens/Form1/Form1.h"
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
+#include "screens/Spoils.h"
 #include "screens/borba/Fight.h"
 #include "screens/credits/credits.h"
 #include "screens/inventar/inventar.h"
@@ -184,6 +185,26 @@ private slots:
                         .join(u'|');
         }
         QCOMPARE(said, expected);
+        // A goal below zero is written too, though Qt fills in only amounts from zero up.
+        QVERIFY(Accessibility::goldSentence(u"Ana"_s, 0, -21).contains(u" -21 "_s));
+    }
+
+    // The spoils' questions say what they offer, or that there is nothing, and what to type;
+    // each language takes its own yes and the original's "da".
+    void spoilsSayWhatToType() {
+        TestGame g;
+        g.fourPlayers();
+        g.gs.playerWeapon[1] = u"axe"_s;
+        g.gs.playerWeapon[2].clear();
+        QCOMPARE(SpoilQuestion(g.gs, 2, Spoil::Weapon), u"Da li zelite da uzmete i ?"_s);
+        speak(Language::ENGLISH);
+        QCOMPARE(SpoilQuestion(g.gs, 2, Spoil::Weapon),
+                 u"Your opponent has no weapon. Do you want to be empty-handed too? Type yes if "
+                 u"you do."_s);
+        speak(Language::CYRILLIC);
+        QCOMPARE(SpoilQuestion(g.gs, 1, Spoil::Weapon),
+                 u"Да ли желите да узмете и ово: секира? Упишите „да“ ако желите."_s);
+        QVERIFY(SaysYes(u"да"_s) && SaysYes(u"da"_s) && !SaysYes(u"yes"_s) && !SaysYes(u"Да"_s));
     }
 
     // The game stores no gender: no Cyrillic line of a fight or a victory has a past participle
