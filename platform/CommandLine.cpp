@@ -31,32 +31,37 @@ Options read(const QStringList& arguments) {
     // A first look for the language alone: everything the line says is said in it.
     QCommandLineParser first;
     first.addOption(QCommandLineOption(langName, QString(), QStringLiteral("LANG")));
-    first.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     first.parse(arguments);
     const QString asked = first.value(langName);
-    const bool known = Language::set(first.isSet(langName) ? asked
-                                                           : Language::fromDesktop(
-                                                                 Language::desktopLanguages()));
+    const bool known = Language::set(
+        first.isSet(langName) ? asked : Language::fromDesktop(Language::desktopLanguages()));
     if (!known) Language::set(Language::fromDesktop(Language::desktopLanguages()));
 
     QCommandLineParser line;
-    const QCommandLineOption seed(QStringLiteral("seed"), QCoreApplication::translate("CommandLine", "Isti brojevi na kocki pri svakom pokretanju."),
-                                  QStringLiteral("N"));
+    const QCommandLineOption seed(
+        QStringLiteral("seed"),
+        QCoreApplication::translate("CommandLine", "Isti brojevi na kocki pri svakom pokretanju."),
+        QStringLiteral("N"));
     //: The codes stay as they are: they are typed after --lang.
-    const QCommandLineOption lang(langName,
-                                  QCoreApplication::translate("CommandLine", "Jezik: %1 (original), %2 (latinica), %3 (cirilica) ili %4.")
-                                      .arg(Language::ORIGINAL, Language::LATIN,
-                                           Language::CYRILLIC, Language::ENGLISH),
-                                  QStringLiteral("LANG"));
+    const QCommandLineOption lang(
+        langName,
+        QCoreApplication::translate("CommandLine",
+                                    "Jezik: %1 (original), %2 (latinica), %3 (cirilica) ili %4.")
+            .arg(Language::ORIGINAL, Language::LATIN, Language::CYRILLIC, Language::ENGLISH),
+        QStringLiteral("LANG"));
     const QCommandLineOption noSave(
         QStringLiteral("no-save"),
-        QCoreApplication::translate("CommandLine", "Nista se ne pamti: ni sacuvana igra ni podesavanja."));
+        QCoreApplication::translate("CommandLine",
+                                    "Nista se ne pamti: ni sacuvana igra ni podesavanja."));
     line.addOptions({seed, lang, noSave});
     line.addHelpOption();
     line.process(arguments);
 
     if (!known) {
-        std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("CommandLine", "kavgalija: nepoznat jezik %1").arg(asked)));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("CommandLine", "kavgalija: nepoznat jezik %1")
+                           .arg(asked)));
         line.showHelp(1);
     }
     Options options;
@@ -67,7 +72,8 @@ Options read(const QStringList& arguments) {
         options.seed = line.value(seed).toULongLong(&ok);
         if (!ok) {
             std::fprintf(stderr, "%s\n",
-                         qPrintable(QCoreApplication::translate("CommandLine", "kavgalija: seme mora biti ceo broj, ne %1")
+                         qPrintable(QCoreApplication::translate(
+                                        "CommandLine", "kavgalija: seme mora biti ceo broj, ne %1")
                                         .arg(line.value(seed))));
             line.showHelp(1);
         }

@@ -30,8 +30,9 @@ QStringList desktopLanguages();
 bool set(const QString& code);
 QString current();
 
-// A sentence with an amount, in the language's plural forms: the source's %n, as QT_TRANSLATE_N_NOOP
-// marks it. Qt fills %n only for n >= 0; here a goal below zero is written as well.
+// A sentence with an amount, in the language's plural forms: the source's %n, as
+// QT_TRANSLATE_N_NOOP marks it. Qt fills %n only for n >= 0; here a goal below zero is written as
+// well.
 QString counted(const char* context, const char* source, int n);
 
 }  // namespace Language

@@ -100,7 +100,8 @@ private slots:
         g.random.pushRoll(1, 10);
         g.random.pushRoll(1, 5);
         fight->Command1_Click();
-        QCOMPARE(g.dialogs.inputPrompts.first(), u"Do you want to take the axe too? Type yes if you do."_s);
+        QCOMPARE(g.dialogs.inputPrompts.first(),
+                 u"Do you want to take the axe too? Type yes if you do."_s);
         QCOMPARE(g.gs.playerWeapon[0] + u'|' + g.gs.playerShield[0], u"axe|crveni stit"_s);
 
         // Comic Neue has no Cyrillic: the lettering is all Andika, in the open windows and the
@@ -130,38 +131,46 @@ private slots:
     void amountsAgree_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("original") << Language::ORIGINAL << QStringList{
-            u"Ana dobija 0 zlatnika.|Neko vam je ukrao 0 zlatnika.|Ana udara!0 ostecenja!|Ana ima 3 od 0 zlatnika.|Ana ima 0 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
-            u"Ana dobija 1 zlatnika.|Neko vam je ukrao 1 zlatnika.|Ana udara!1 ostecenja!|Ana ima 3 od 1 zlatnika.|Ana ima 1 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
-            u"Ana dobija 2 zlatnika.|Neko vam je ukrao 2 zlatnika.|Ana udara!2 ostecenja!|Ana ima 3 od 2 zlatnika.|Ana ima 2 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
-            u"Ana dobija 5 zlatnika.|Neko vam je ukrao 5 zlatnika.|Ana udara!5 ostecenja!|Ana ima 3 od 5 zlatnika.|Ana ima 5 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
-            u"Ana dobija 11 zlatnika.|Neko vam je ukrao 11 zlatnika.|Ana udara!11 ostecenja!|Ana ima 3 od 11 zlatnika.|Ana ima 11 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
-            u"Ana dobija 21 zlatnika.|Neko vam je ukrao 21 zlatnika.|Ana udara!21 ostecenja!|Ana ima 3 od 21 zlatnika.|Ana ima 21 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
-        };
-        QTest::newRow("latin") << Language::LATIN << QStringList{
-            u"Ana dobija 0 zlatnika.|Neko vam je ukrao 0 zlatnika.|Ana udara! 0 oštećenja!|Ana ima 3 od 0 zlatnika.|Ana ima 0 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
-            u"Ana dobija 1 zlatnik.|Neko vam je ukrao 1 zlatnik.|Ana udara! 1 oštećenje!|Ana ima 3 od 1 zlatnika.|Ana ima 1 zlatnik; oružje: mač; oklop: Odelo; štit: nema."_s,
-            u"Ana dobija 2 zlatnika.|Neko vam je ukrao 2 zlatnika.|Ana udara! 2 oštećenja!|Ana ima 3 od 2 zlatnika.|Ana ima 2 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
-            u"Ana dobija 5 zlatnika.|Neko vam je ukrao 5 zlatnika.|Ana udara! 5 oštećenja!|Ana ima 3 od 5 zlatnika.|Ana ima 5 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
-            u"Ana dobija 11 zlatnika.|Neko vam je ukrao 11 zlatnika.|Ana udara! 11 oštećenja!|Ana ima 3 od 11 zlatnika.|Ana ima 11 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
-            u"Ana dobija 21 zlatnik.|Neko vam je ukrao 21 zlatnik.|Ana udara! 21 oštećenje!|Ana ima 3 od 21 zlatnika.|Ana ima 21 zlatnik; oružje: mač; oklop: Odelo; štit: nema."_s,
-        };
-        QTest::newRow("cyrillic") << Language::CYRILLIC << QStringList{
-            u"Ana добија 0 златника.|Неко вам је украо 0 златника.|Ana удара! 0 оштећења!|Ana има 3 од 0 златника.|Ana има 0 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
-            u"Ana добија 1 златник.|Неко вам је украо 1 златник.|Ana удара! 1 оштећење!|Ana има 3 од 1 златника.|Ana има 1 златник; оружје: мач; оклоп: Одело; штит: нема."_s,
-            u"Ana добија 2 златника.|Неко вам је украо 2 златника.|Ana удара! 2 оштећења!|Ana има 3 од 2 златника.|Ana има 2 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
-            u"Ana добија 5 златника.|Неко вам је украо 5 златника.|Ana удара! 5 оштећења!|Ana има 3 од 5 златника.|Ana има 5 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
-            u"Ana добија 11 златника.|Неко вам је украо 11 златника.|Ana удара! 11 оштећења!|Ana има 3 од 11 златника.|Ana има 11 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
-            u"Ana добија 21 златник.|Неко вам је украо 21 златник.|Ana удара! 21 оштећење!|Ana има 3 од 21 златника.|Ana има 21 златник; оружје: мач; оклоп: Одело; штит: нема."_s,
-        };
-        QTest::newRow("english") << Language::ENGLISH << QStringList{
-            u"Ana gets 0 gold coins.|Someone stole 0 gold coins from you.|Ana hits! 0 points of damage!|Ana has 3 of 0 gold coins.|Ana has 0 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
-            u"Ana gets 1 gold coin.|Someone stole 1 gold coin from you.|Ana hits! 1 point of damage!|Ana has 3 of 1 gold coin.|Ana has 1 gold coin; weapon: sword; armour: Plain clothes; shield: none."_s,
-            u"Ana gets 2 gold coins.|Someone stole 2 gold coins from you.|Ana hits! 2 points of damage!|Ana has 3 of 2 gold coins.|Ana has 2 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
-            u"Ana gets 5 gold coins.|Someone stole 5 gold coins from you.|Ana hits! 5 points of damage!|Ana has 3 of 5 gold coins.|Ana has 5 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
-            u"Ana gets 11 gold coins.|Someone stole 11 gold coins from you.|Ana hits! 11 points of damage!|Ana has 3 of 11 gold coins.|Ana has 11 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
-            u"Ana gets 21 gold coins.|Someone stole 21 gold coins from you.|Ana hits! 21 points of damage!|Ana has 3 of 21 gold coins.|Ana has 21 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
-        };
+        QTest::newRow("original")
+            << Language::ORIGINAL
+            << QStringList{
+                   u"Ana dobija 0 zlatnika.|Neko vam je ukrao 0 zlatnika.|Ana udara!0 ostecenja!|Ana ima 3 od 0 zlatnika.|Ana ima 0 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
+                   u"Ana dobija 1 zlatnika.|Neko vam je ukrao 1 zlatnika.|Ana udara!1 ostecenja!|Ana ima 3 od 1 zlatnika.|Ana ima 1 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
+                   u"Ana dobija 2 zlatnika.|Neko vam je ukrao 2 zlatnika.|Ana udara!2 ostecenja!|Ana ima 3 od 2 zlatnika.|Ana ima 2 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
+                   u"Ana dobija 5 zlatnika.|Neko vam je ukrao 5 zlatnika.|Ana udara!5 ostecenja!|Ana ima 3 od 5 zlatnika.|Ana ima 5 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
+                   u"Ana dobija 11 zlatnika.|Neko vam je ukrao 11 zlatnika.|Ana udara!11 ostecenja!|Ana ima 3 od 11 zlatnika.|Ana ima 11 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
+                   u"Ana dobija 21 zlatnika.|Neko vam je ukrao 21 zlatnika.|Ana udara!21 ostecenja!|Ana ima 3 od 21 zlatnika.|Ana ima 21 zlatnika; oruzje: sword; oklop: Odelo; stit: nema."_s,
+               };
+        QTest::newRow("latin")
+            << Language::LATIN
+            << QStringList{
+                   u"Ana dobija 0 zlatnika.|Neko vam je ukrao 0 zlatnika.|Ana udara! 0 oštećenja!|Ana ima 3 od 0 zlatnika.|Ana ima 0 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
+                   u"Ana dobija 1 zlatnik.|Neko vam je ukrao 1 zlatnik.|Ana udara! 1 oštećenje!|Ana ima 3 od 1 zlatnika.|Ana ima 1 zlatnik; oružje: mač; oklop: Odelo; štit: nema."_s,
+                   u"Ana dobija 2 zlatnika.|Neko vam je ukrao 2 zlatnika.|Ana udara! 2 oštećenja!|Ana ima 3 od 2 zlatnika.|Ana ima 2 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
+                   u"Ana dobija 5 zlatnika.|Neko vam je ukrao 5 zlatnika.|Ana udara! 5 oštećenja!|Ana ima 3 od 5 zlatnika.|Ana ima 5 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
+                   u"Ana dobija 11 zlatnika.|Neko vam je ukrao 11 zlatnika.|Ana udara! 11 oštećenja!|Ana ima 3 od 11 zlatnika.|Ana ima 11 zlatnika; oružje: mač; oklop: Odelo; štit: nema."_s,
+                   u"Ana dobija 21 zlatnik.|Neko vam je ukrao 21 zlatnik.|Ana udara! 21 oštećenje!|Ana ima 3 od 21 zlatnika.|Ana ima 21 zlatnik; oružje: mač; oklop: Odelo; štit: nema."_s,
+               };
+        QTest::newRow("cyrillic")
+            << Language::CYRILLIC
+            << QStringList{
+                   u"Ana добија 0 златника.|Неко вам је украо 0 златника.|Ana удара! 0 оштећења!|Ana има 3 од 0 златника.|Ana има 0 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
+                   u"Ana добија 1 златник.|Неко вам је украо 1 златник.|Ana удара! 1 оштећење!|Ana има 3 од 1 златника.|Ana има 1 златник; оружје: мач; оклоп: Одело; штит: нема."_s,
+                   u"Ana добија 2 златника.|Неко вам је украо 2 златника.|Ana удара! 2 оштећења!|Ana има 3 од 2 златника.|Ana има 2 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
+                   u"Ana добија 5 златника.|Неко вам је украо 5 златника.|Ana удара! 5 оштећења!|Ana има 3 од 5 златника.|Ana има 5 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
+                   u"Ana добија 11 златника.|Неко вам је украо 11 златника.|Ana удара! 11 оштећења!|Ana има 3 од 11 златника.|Ana има 11 златника; оружје: мач; оклоп: Одело; штит: нема."_s,
+                   u"Ana добија 21 златник.|Неко вам је украо 21 златник.|Ana удара! 21 оштећење!|Ana има 3 од 21 златника.|Ana има 21 златник; оружје: мач; оклоп: Одело; штит: нема."_s,
+               };
+        QTest::newRow("english")
+            << Language::ENGLISH
+            << QStringList{
+                   u"Ana gets 0 gold coins.|Someone stole 0 gold coins from you.|Ana hits! 0 points of damage!|Ana has 3 of 0 gold coins.|Ana has 0 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
+                   u"Ana gets 1 gold coin.|Someone stole 1 gold coin from you.|Ana hits! 1 point of damage!|Ana has 3 of 1 gold coin.|Ana has 1 gold coin; weapon: sword; armour: Plain clothes; shield: none."_s,
+                   u"Ana gets 2 gold coins.|Someone stole 2 gold coins from you.|Ana hits! 2 points of damage!|Ana has 3 of 2 gold coins.|Ana has 2 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
+                   u"Ana gets 5 gold coins.|Someone stole 5 gold coins from you.|Ana hits! 5 points of damage!|Ana has 3 of 5 gold coins.|Ana has 5 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
+                   u"Ana gets 11 gold coins.|Someone stole 11 gold coins from you.|Ana hits! 11 points of damage!|Ana has 3 of 11 gold coins.|Ana has 11 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
+                   u"Ana gets 21 gold coins.|Someone stole 21 gold coins from you.|Ana hits! 21 points of damage!|Ana has 3 of 21 gold coins.|Ana has 21 gold coins; weapon: sword; armour: Plain clothes; shield: none."_s,
+               };
     }
     void amountsAgree() {
         QFETCH(QString, language);
@@ -213,7 +222,9 @@ private slots:
         TestGame g;
         g.fourPlayers();
         Language::set(Language::CYRILLIC);
-        QStringList lines{WonMessage(u"Ana"_s), FledMessage(u"Ana"_s), GoldWonMessage(u"Ana"_s, 5),
+        QStringList lines{WonMessage(u"Ana"_s),
+                          FledMessage(u"Ana"_s),
+                          GoldWonMessage(u"Ana"_s, 5),
                           QCoreApplication::translate("pobeda", "JE POBEDNIK!"),
                           QCoreApplication::translate("pobeda", "%1 je pobednik!"),
                           QCoreApplication::translate(
@@ -245,11 +256,10 @@ private slots:
             auto* about = g.screen<credits>(ScreenId::credits);
             const QLabel* text = about->Label1;
             const QFontMetrics metrics(text->font());
-            const int height =
-                metrics
-                    .boundingRect(QRect(0, 0, text->width(), 100000),
-                                  Qt::TextWordWrap | Qt::AlignHCenter, text->text())
-                    .height();
+            const int height = metrics
+                                   .boundingRect(QRect(0, 0, text->width(), 100000),
+                                                 Qt::TextWordWrap | Qt::AlignHCenter, text->text())
+                                   .height();
             QVERIFY2(text->height() >= height, qPrintable(language));
             bool lastLineSeen = false;
             int ticks = 0;

@@ -121,7 +121,8 @@ QString BlowMessage(const GameState& gs, const Game::Event& struck) {
         case BlowOutcome::ShieldBlock:
             return translated(QT_TRANSLATE_NOOP("borba", "%1 se odbranio shtitom!")).arg(defender);
         case BlowOutcome::Hit:
-            return Language::counted("borba", QT_TRANSLATE_N_NOOP("borba", "%1 udara!%n ostecenja!"),
+            return Language::counted("borba",
+                                     QT_TRANSLATE_N_NOOP("borba", "%1 udara!%n ostecenja!"),
                                      struck.blow.damage)
                 .arg(striker);
         case BlowOutcome::Miss:
