@@ -5,8 +5,8 @@
 
 // The language the game speaks: the original (Serbian in Latin letters without their marks, the
 // texts as the game was written), Serbian in Latin with its proper letters, Serbian in Cyrillic,
-// or English. Switching it redraws every open window at
-// once; the player's kept settings remember it for the next run.
+// or English. Switching it redraws every open window at once; the player's kept settings remember
+// it for the next run.
 namespace Language {
 
 inline const QString ORIGINAL = QStringLiteral("sr");
