@@ -1,17 +1,15 @@
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cstdio>
 
 #include "game/Random.h"
 #include "platform/App.h"
 #include "platform/AppDir.h"
+#include "platform/CommandLine.h"
 #include "platform/Context.h"
 #include "platform/Dialogs.h"
 #include "platform/Keeping.h"
-#include "platform/Language.h"
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
 #include "platform/Sound.h"
@@ -30,38 +28,7 @@ int main(int argc, char* argv[]) {
     // The game decides when it ends; a window closing never ends it by accident.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // --seed N replays the same dice every run (for tests driving the real program).
-    QCommandLineParser options;
-    const QCommandLineOption seedOption(
-        QStringLiteral("seed"), QStringLiteral("Fixed seed of the dice."), QStringLiteral("N"));
-    options.addOption(seedOption);
-    // --lang picks the language over the desktop's: sr (the original), sr-Cyrl or en.
-    const QCommandLineOption langOption(
-        QStringLiteral("lang"),
-        QStringLiteral("Language: %1 (the original), %2 or %3.")
-            .arg(Language::ORIGINAL, Language::CYRILLIC, Language::ENGLISH),
-        QStringLiteral("LANG"));
-    options.addOption(langOption);
-    // --no-save keeps nothing: no saved game is read or written, no settings.
-    const QCommandLineOption noSaveOption(
-        QStringLiteral("no-save"),
-        QStringLiteral("Keep nothing between runs: no saved game, no remembered settings."));
-    options.addOption(noSaveOption);
-    options.addHelpOption();
-    options.process(application);
-    const QString language = options.isSet(langOption)
-                                 ? options.value(langOption)
-                                 : Language::fromDesktop(Language::desktopLanguages());
-    if (!Language::set(language)) {
-        std::fprintf(stderr, "kavgalija: unknown language %s\n", qPrintable(language));
-        options.showHelp(1);
-    }
-    std::optional<uint64_t> seed;
-    if (options.isSet(seedOption)) {
-        bool ok = false;
-        seed = options.value(seedOption).toULongLong(&ok);
-        if (!ok) options.showHelp(1);
-    }
+    const CommandLine::Options options = CommandLine::read(QApplication::arguments());
 
     const QString appDir = FindAppDir();
     Pictures pictures(appDir);
@@ -77,7 +44,7 @@ int main(int argc, char* argv[]) {
     ComputerDialogs dialogs(boxes, gs, screens);
     SdlSound sound;
     const SoundKey soundKey(sound);
-    StdRandom random(seed);
+    StdRandom random(options.seed);
     QtApp app;
     Context ctx{gs, screens, pictures, dialogs, sound, random, app, appDir};
     RegisterScreens(ctx);
@@ -85,7 +52,7 @@ int main(int argc, char* argv[]) {
     dialogs.followPace(ctx);
 
     // The game in progress and the player's choices, kept where the desktop keeps such things.
-    const bool keep = !options.isSet(noSaveOption);
+    const bool keep = options.keep;
     SaveFile saveFile(keep ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                            : QString());
     KeptSettings settings(
@@ -93,7 +60,7 @@ int main(int argc, char* argv[]) {
                    QStringLiteral("/settings.ini")
              : QString(),
         sound, &ctx);
-    const bool settingsRead = settings.apply(!options.isSet(langOption));
+    const bool settingsRead = settings.apply(!options.languageGiven);
     ctx.saveFile = &saveFile;
     const AutoSave autoSave(saveFile, gs, random, ctx.log);
 

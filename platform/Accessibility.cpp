@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "Language.h"
 #include "PictureBox.h"
 
 namespace {
@@ -186,8 +187,10 @@ void Accessibility::announceOnNextWindow(const QString& sentence) {
 
 QString Accessibility::goldSentence(const QString& player, int gold, int goldToWin) {
     // One pass over the sentence, so a name with "%2" in it stays as typed.
-    return QCoreApplication::translate("Accessibility", "%1 ima %2 od %3 zlatnika.")
-        .arg(player, QString::number(gold), QString::number(goldToWin));
+    return Language::counted("Accessibility",
+                             QT_TRANSLATE_N_NOOP("Accessibility", "%1 ima %2 od %n zlatnika."),
+                             goldToWin)
+        .arg(player, QString::number(gold));
 }
 
 void Accessibility::announceGold(QWidget* screen, const QString& player, int gold,

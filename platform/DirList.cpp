@@ -43,8 +43,21 @@ void DirList::setPath(const QString& path) {
     const bool inside = root_.isEmpty() || p == root_ || p.startsWith(root_ + QLatin1Char('/'));
     path_ = inside ? p : root_;
     // The theme open, by name; the list's own folder says nothing, and a path never.
-    setAccessibleDescription(path_ == root_ ? QString() : QFileInfo(path_).fileName());
+    setAccessibleDescription(path_ == root_ ? QString() : shown(QFileInfo(path_).fileName()));
     refresh();
+}
+
+void DirList::setNamer(std::function<QString(const QString&)> namer) {
+    namer_ = std::move(namer);
+    setPath(path_);
+}
+
+void DirList::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !namer_) return;
+    const int row = currentRow();
+    setPath(path_);
+    if (row >= 0) setCurrentRow(row);
 }
 
 void DirList::openRow(int row) {
@@ -72,19 +85,19 @@ void DirList::keyPressEvent(QKeyEvent* event) {
 void DirList::refresh() {
     clear();
     // The open folder heads the list, as a folder tree would show it.
-    auto* open = new QListWidgetItem(folderIcons->open, QFileInfo(path_).fileName(), this);
+    auto* open = new QListWidgetItem(folderIcons->open, shown(QFileInfo(path_).fileName()), this);
     QFont bold = font();
     bold.setBold(true);
     open->setFont(bold);
     open->setFlags(Qt::ItemIsEnabled);
     if (path_ != root_) {
-        auto* up = new QListWidgetItem(folderIcons->up, kUp, this);
+        auto* up = new QListWidgetItem(folderIcons->up, shown(kUp), this);
         up->setData(Qt::UserRole, kUp);
     }
     const QStringList dirs =
         QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& d : dirs) {
-        auto* sub = new QListWidgetItem(folderIcons->folder, d, this);
+        auto* sub = new QListWidgetItem(folderIcons->folder, shown(d), this);
         sub->setData(Qt::UserRole, d);
     }
 }

@@ -30,14 +30,15 @@ QTranslator& translator() {
 namespace Language {
 
 QStringList codes() {
-    return {ORIGINAL, CYRILLIC, ENGLISH};
+    return {ORIGINAL, LATIN, CYRILLIC, ENGLISH};
 }
 
 QString name(const QString& code) {
     //: Each language is best named in itself, so that whoever reads it can find their way back.
     if (code == CYRILLIC) return QCoreApplication::translate("Language", "Srpski (cirilica)");
     if (code == ENGLISH) return QCoreApplication::translate("Language", "English");
-    return QCoreApplication::translate("Language", "Srpski (latinica)");
+    if (code == LATIN) return QCoreApplication::translate("Language", "Srpski (latinica)");
+    return QCoreApplication::translate("Language", "Srpski (original)");
 }
 
 QString fromDesktop(const QStringList& uiLanguages) {
@@ -80,6 +81,12 @@ bool set(const QString& code) {
 
 QString current() {
     return current_;
+}
+
+QString counted(const char* context, const char* source, int n) {
+    QString text = QCoreApplication::translate(context, source, nullptr, n);
+    if (n < 0) text.replace(QLatin1String("%n"), QString::number(n));
+    return text;
 }
 
 }  // namespace Language

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each translation is current with the code (lupdate over the sources changes nothing in it) and
-# complete (no unfinished, vanished or empty entry).
+# complete (no unfinished, vanished or empty entry); the Serbian Latin one is the Cyrillic one
+# letter for letter, as tools/translations/latin.py writes it.
 # Usage: translations.sh LUPDATE SOURCE_DIR LUPDATE_OPTIONS...
 set -euo pipefail
 lupdate=$1
@@ -22,4 +23,9 @@ for ts in "$src"/translations/*.ts; do
         status=1
     fi
 done
+python3 "$src/tools/translations/latin.py" "$src/translations/kavgalija_sr_Cyrl.ts" "$work/latin.ts"
+if ! diff -u "$src/translations/kavgalija_sr_Latn.ts" "$work/latin.ts"; then
+    echo "kavgalija_sr_Latn.ts is not the Cyrillic one in Latin letters: build the target latin_translation"
+    status=1
+fi
 exit $status

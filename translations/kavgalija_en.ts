@@ -1,11 +1,38 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="en_US" sourcelanguage="sr_Latn">
+<TS version="2.1" language="en_GB" sourcelanguage="sr_Latn">
 <context>
     <name>Accessibility</name>
+    <message numerus="yes">
+        <source>%1 ima %2 od %n zlatnika.</source>
+        <translation>
+            <numerusform>%1 has %2 of %n gold coin.</numerusform>
+            <numerusform>%1 has %2 of %n gold coins.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
-        <source>%1 ima %2 od %3 zlatnika.</source>
-        <translation>%1 has %2 of %3 gold coins.</translation>
+        <source>Isti brojevi na kocki pri svakom pokretanju.</source>
+        <translation>The same dice every run.</translation>
+    </message>
+    <message>
+        <source>Jezik: %1 (original), %2 (latinica), %3 (cirilica) ili %4.</source>
+        <extracomment>The codes stay as they are: they are typed after --lang.</extracomment>
+        <translation>Language: %1 (the original), %2 (Serbian Latin), %3 (Serbian Cyrillic) or %4.</translation>
+    </message>
+    <message>
+        <source>Nista se ne pamti: ni sacuvana igra ni podesavanja.</source>
+        <translation>Keep nothing between runs: no saved game, no remembered settings.</translation>
+    </message>
+    <message>
+        <source>kavgalija: nepoznat jezik %1</source>
+        <translation>kavgalija: unknown language %1</translation>
+    </message>
+    <message>
+        <source>kavgalija: seme mora biti ceo broj, ne %1</source>
+        <translation>kavgalija: the seed must be a whole number, not %1</translation>
     </message>
 </context>
 <context>
@@ -170,7 +197,7 @@
     <name>Form1</name>
     <message>
         <source>Form1</source>
-        <translation>Form1</translation>
+        <translation>Board</translation>
     </message>
     <message>
         <source>Na potezu:</source>
@@ -194,7 +221,7 @@
     </message>
     <message>
         <source>polje</source>
-        <translation>plain</translation>
+        <translation>empty</translation>
     </message>
     <message>
         <source>kovceg</source>
@@ -391,7 +418,7 @@
     </message>
     <message>
         <source>Kreiranje igraca</source>
-        <translation>Player creation</translation>
+        <translation>Create players</translation>
     </message>
     <message>
         <source>Igrac br</source>
@@ -449,6 +476,28 @@
         <source>Racunar %1</source>
         <translation>Computer %1</translation>
     </message>
+    <message>
+        <source>zvuk</source>
+        <extracomment>The folder of all the sound themes, at the top of the list.</extracomment>
+        <translation>Sound themes</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Back up to the folder of all the themes.</extracomment>
+        <translation>(back)</translation>
+    </message>
+    <message>
+        <source>american</source>
+        <translation>American</translation>
+    </message>
+    <message>
+        <source>patuljak</source>
+        <translation>Dwarf</translation>
+    </message>
+    <message>
+        <source>srpski</source>
+        <translation>Serbian</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -464,6 +513,10 @@
     <message>
         <source>Srpski (latinica)</source>
         <translation>Srpski (latinica)</translation>
+    </message>
+    <message>
+        <source>Srpski (original)</source>
+        <translation>Srpski (original)</translation>
     </message>
 </context>
 <context>
@@ -513,6 +566,45 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Displays help on commandline options.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Displays help including Qt specific options.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Missing value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -557,24 +649,36 @@
 <context>
     <name>RacePanel</name>
     <message>
-        <source>%1, %2 od %3 zlatnika, na potezu</source>
-        <translation>%1, %2 of %3 gold coins, playing now</translation>
-    </message>
-    <message>
-        <source>%1, %2 od %3 zlatnika</source>
-        <translation>%1, %2 of %3 gold coins</translation>
-    </message>
-    <message>
         <source>racunar</source>
         <translation>computer</translation>
     </message>
-    <message>
-        <source>%1, racunar, %2 od %3 zlatnika, na potezu</source>
-        <translation>%1, computer, %2 of %3 gold coins, playing now</translation>
+    <message numerus="yes">
+        <source>%1, racunar, %2 od %n zlatnika, na potezu</source>
+        <translation>
+            <numerusform>%1, computer, %2 of %n gold coin, playing now</numerusform>
+            <numerusform>%1, computer, %2 of %n gold coins, playing now</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1, racunar, %2 od %3 zlatnika</source>
-        <translation>%1, computer, %2 of %3 gold coins</translation>
+    <message numerus="yes">
+        <source>%1, racunar, %2 od %n zlatnika</source>
+        <translation>
+            <numerusform>%1, computer, %2 of %n gold coin</numerusform>
+            <numerusform>%1, computer, %2 of %n gold coins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 od %n zlatnika, na potezu</source>
+        <translation>
+            <numerusform>%1, %2 of %n gold coin, playing now</numerusform>
+            <numerusform>%1, %2 of %n gold coins, playing now</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 od %n zlatnika</source>
+        <translation>
+            <numerusform>%1, %2 of %n gold coin</numerusform>
+            <numerusform>%1, %2 of %n gold coins</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -632,7 +736,7 @@
     </message>
     <message>
         <source>Pa ako iseces taj stit svaka ti cast.</source>
-        <translation>Cut through that shield and I take my hat off to you.</translation>
+        <translation>Cut through that shield and I&apos;ll take my hat off to you.</translation>
     </message>
     <message>
         <source>Pazi,ce da polomis oruzje :)</source>
@@ -676,7 +780,7 @@
     </message>
     <message>
         <source>Arrghh...ode jos malo mesa...</source>
-        <translation>Arrghh... there goes a bit more meat...</translation>
+        <translation>Arrghh... there goes a bit more flesh...</translation>
     </message>
     <message>
         <source>Odseko si mi kosu!Ubicu te!!!</source>
@@ -716,7 +820,7 @@
     </message>
     <message>
         <source>E,kreces se ko baba u kolicima.</source>
-        <translation>Man, you move like granny in a wheelchair.</translation>
+        <translation>Man, you move like a granny in a wheelchair.</translation>
     </message>
     <message>
         <source>Zamalo sebi da odseces ledja...</source>
@@ -773,11 +877,7 @@
     </message>
     <message>
         <source>%1 se odbranio shtitom!</source>
-        <translation>%1 blocked it with the shield!</translation>
-    </message>
-    <message>
-        <source>%1 udara!%2 ostecenja!</source>
-        <translation>%1 hits! %2 damage!</translation>
+        <translation>%1 blocks it with the shield!</translation>
     </message>
     <message>
         <source>%1 promasuje!</source>
@@ -792,21 +892,17 @@
         <translation>%1 wins!!</translation>
     </message>
     <message>
-        <source>%1 dobija %2 zlatnika.</source>
-        <translation>%1 gets %2 gold coins.</translation>
-    </message>
-    <message>
         <source>Da li zelite da uzmete i %1?</source>
         <extracomment>%1 is the loser&apos;s weapon or shield.</extracomment>
-        <translation>Do you want to take the %1 too?</translation>
+        <translation>Do you want to take the %1 too? Type yes if you do.</translation>
     </message>
     <message>
         <source>Da li zelite da uzmete i protivnikov oklop?</source>
-        <translation>Do you want to take your opponent&apos;s armour too?</translation>
+        <translation>Do you want to take your opponent&apos;s armour too? Type yes if you do.</translation>
     </message>
     <message>
         <source>%1 je pobegao!!!</source>
-        <translation>%1 ran away!!!</translation>
+        <translation>%1 runs away!!!</translation>
     </message>
     <message>
         <source>%1 udara</source>
@@ -823,6 +919,25 @@
     <message>
         <source>%1: zdravlje %2.</source>
         <translation>%1: health %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 udara!%n ostecenja!</source>
+        <translation>
+            <numerusform>%1 hits! %n point of damage!</numerusform>
+            <numerusform>%1 hits! %n points of damage!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dobija %n zlatnika.</source>
+        <translation>
+            <numerusform>%1 gets %n gold coin.</numerusform>
+            <numerusform>%1 gets %n gold coins.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Da li zelite da uzmete i ?</source>
+        <comment>the loser has no weapon</comment>
+        <translation>Your opponent has no weapon. Do you want to be empty-handed too? Type yes if you do.</translation>
     </message>
 </context>
 <context>
@@ -866,9 +981,12 @@
         <source>nema</source>
         <translation>none</translation>
     </message>
-    <message>
-        <source>%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.</source>
-        <translation>%1 has %2 gold coins; weapon: %3; armour: %4; shield: %5.</translation>
+    <message numerus="yes">
+        <source>%1 ima %n zlatnika; oruzje: %2; oklop: %3; stit: %4.</source>
+        <translation>
+            <numerusform>%1 has %n gold coin; weapon: %2; armour: %3; shield: %4.</numerusform>
+            <numerusform>%1 has %n gold coins; weapon: %2; armour: %3; shield: %4.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -894,12 +1012,15 @@
         <translation>A dog chased you, so you ran 3 squares back!</translation>
     </message>
     <message>
-        <source>Neko vam je ukrao %1 zlatnika.</source>
-        <translation>Someone stole %1 gold coins from you.</translation>
-    </message>
-    <message>
         <source>Uhvatila vas je inkvizicija! Propustate sledeci potez.</source>
         <translation>The Inquisition got you! You miss your next turn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Neko vam je ukrao %n zlatnika.</source>
+        <translation>
+            <numerusform>Someone stole %n gold coin from you.</numerusform>
+            <numerusform>Someone stole %n gold coins from you.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

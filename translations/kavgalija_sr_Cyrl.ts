@@ -1,11 +1,39 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="sr_Cyrl" sourcelanguage="sr_Latn">
+<TS version="2.1" language="sr" sourcelanguage="sr_Latn">
 <context>
     <name>Accessibility</name>
+    <message numerus="yes">
+        <source>%1 ima %2 od %n zlatnika.</source>
+        <translation>
+            <numerusform>%1 има %2 од %n златника.</numerusform>
+            <numerusform>%1 има %2 од %n златника.</numerusform>
+            <numerusform>%1 има %2 од %n златника.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
-        <source>%1 ima %2 od %3 zlatnika.</source>
-        <translation>%1 има %2 од %3 златника.</translation>
+        <source>Isti brojevi na kocki pri svakom pokretanju.</source>
+        <translation>Исти бројеви на коцки при сваком покретању.</translation>
+    </message>
+    <message>
+        <source>Jezik: %1 (original), %2 (latinica), %3 (cirilica) ili %4.</source>
+        <extracomment>The codes stay as they are: they are typed after --lang.</extracomment>
+        <translation>Језик: %1 (оригинал), %2 (латиница), %3 (ћирилица) или %4.</translation>
+    </message>
+    <message>
+        <source>Nista se ne pamti: ni sacuvana igra ni podesavanja.</source>
+        <translation>Ништа се не памти: ни сачувана игра ни подешавања.</translation>
+    </message>
+    <message>
+        <source>kavgalija: nepoznat jezik %1</source>
+        <translation>kavgalija: непознат језик %1</translation>
+    </message>
+    <message>
+        <source>kavgalija: seme mora biti ceo broj, ne %1</source>
+        <translation>kavgalija: семе мора бити цео број, не %1</translation>
     </message>
 </context>
 <context>
@@ -177,7 +205,7 @@
     <name>Form1</name>
     <message>
         <source>Form1</source>
-        <translation>Form1</translation>
+        <translation>Табла</translation>
     </message>
     <message>
         <source>Na potezu:</source>
@@ -201,7 +229,7 @@
     </message>
     <message>
         <source>polje</source>
-        <translation>поље</translation>
+        <translation>празно</translation>
     </message>
     <message>
         <source>kovceg</source>
@@ -225,7 +253,7 @@
     </message>
     <message>
         <source>Na potezu je %1,ali njega trenutno muchi inkvizicija...</source>
-        <translation>На потезу је %1, али њега тренутно мучи инквизиција...</translation>
+        <translation>На потезу је %1, али тренутно у рукама инквизиције...</translation>
     </message>
     <message>
         <source>Nasli ste jedan zlatnik!</source>
@@ -456,6 +484,28 @@
         <source>Racunar %1</source>
         <translation>Рачунар %1</translation>
     </message>
+    <message>
+        <source>zvuk</source>
+        <extracomment>The folder of all the sound themes, at the top of the list.</extracomment>
+        <translation>Звучне теме</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Back up to the folder of all the themes.</extracomment>
+        <translation>(назад)</translation>
+    </message>
+    <message>
+        <source>american</source>
+        <translation>Амерички</translation>
+    </message>
+    <message>
+        <source>patuljak</source>
+        <translation>Патуљак</translation>
+    </message>
+    <message>
+        <source>srpski</source>
+        <translation>Српски</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -471,6 +521,10 @@
     <message>
         <source>Srpski (latinica)</source>
         <translation>Srpski (latinica)</translation>
+    </message>
+    <message>
+        <source>Srpski (original)</source>
+        <translation>Srpski (original)</translation>
     </message>
 </context>
 <context>
@@ -520,6 +574,45 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Приказује помоћ за опције командне линије.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Приказује помоћ заједно са опцијама Qt-а.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Употреба: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[опције]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Опције:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Непозната опција „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Непознате опције: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Недостаје вредност после „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неочекивана вредност после „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -564,24 +657,40 @@
 <context>
     <name>RacePanel</name>
     <message>
-        <source>%1, %2 od %3 zlatnika, na potezu</source>
-        <translation>%1, %2 од %3 златника, на потезу</translation>
-    </message>
-    <message>
-        <source>%1, %2 od %3 zlatnika</source>
-        <translation>%1, %2 од %3 златника</translation>
-    </message>
-    <message>
         <source>racunar</source>
         <translation>рачунар</translation>
     </message>
-    <message>
-        <source>%1, racunar, %2 od %3 zlatnika, na potezu</source>
-        <translation>%1, рачунар, %2 од %3 златника, на потезу</translation>
+    <message numerus="yes">
+        <source>%1, racunar, %2 od %n zlatnika, na potezu</source>
+        <translation>
+            <numerusform>%1, рачунар, %2 од %n златника, на потезу</numerusform>
+            <numerusform>%1, рачунар, %2 од %n златника, на потезу</numerusform>
+            <numerusform>%1, рачунар, %2 од %n златника, на потезу</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1, racunar, %2 od %3 zlatnika</source>
-        <translation>%1, рачунар, %2 од %3 златника</translation>
+    <message numerus="yes">
+        <source>%1, racunar, %2 od %n zlatnika</source>
+        <translation>
+            <numerusform>%1, рачунар, %2 од %n златника</numerusform>
+            <numerusform>%1, рачунар, %2 од %n златника</numerusform>
+            <numerusform>%1, рачунар, %2 од %n златника</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 od %n zlatnika, na potezu</source>
+        <translation>
+            <numerusform>%1, %2 од %n златника, на потезу</numerusform>
+            <numerusform>%1, %2 од %n златника, на потезу</numerusform>
+            <numerusform>%1, %2 од %n златника, на потезу</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 od %n zlatnika</source>
+        <translation>
+            <numerusform>%1, %2 од %n златника</numerusform>
+            <numerusform>%1, %2 од %n златника</numerusform>
+            <numerusform>%1, %2 од %n златника</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -615,11 +724,11 @@
     </message>
     <message>
         <source>Hehe,ja sam bio pametan pa kupio stit!</source>
-        <translation>Хехе, ја сам био паметан па купио штит!</translation>
+        <translation>Хехе, памет у главу, па штит у руке!</translation>
     </message>
     <message>
         <source>Kuku al si se odbio ko muda od labuda!</source>
-        <translation>Куку, ал’ си се одбио ко муда од лабуда!</translation>
+        <translation>Куку, ал’ се одби ко муда од лабуда!</translation>
     </message>
     <message>
         <source>NJANJANANANJAAAA!</source>
@@ -663,7 +772,7 @@
     </message>
     <message>
         <source>Neeee tu..tu sam se operis`o!!!!</source>
-        <translation>Нееее ту.. ту сам се оперис’о!!!!</translation>
+        <translation>Нееее ту.. ту су ми шавови од операције!!!!</translation>
     </message>
     <message>
         <source>Joj...iskasapi me!#^%@#$&amp;*</source>
@@ -687,7 +796,7 @@
     </message>
     <message>
         <source>Odseko si mi kosu!Ubicu te!!!</source>
-        <translation>Одсек’о си ми косу! Убићу те!!!</translation>
+        <translation>Косу ми одсече! Убићу те!!!</translation>
     </message>
     <message>
         <source>Kah kah...Ispade mi zub...shit.</source>
@@ -695,7 +804,7 @@
     </message>
     <message>
         <source>TI SI LUD!!!! :)</source>
-        <translation>ТИ СИ ЛУД!!!! :)</translation>
+        <translation>ОВО ЈЕ ЛУДИЛО!!!! :)</translation>
     </message>
     <message>
         <source>Ej...ja sam u ovom pravcu :)</source>
@@ -767,7 +876,7 @@
     </message>
     <message>
         <source>Ha...ovo nisi ocekivao garant!</source>
-        <translation>Ха... ово ниси очекивао, гарант!</translation>
+        <translation>Ха... ово нико не очекује, гарант!</translation>
     </message>
     <message>
         <source>El da da imam vestine a..a?a???</source>
@@ -780,11 +889,7 @@
     </message>
     <message>
         <source>%1 se odbranio shtitom!</source>
-        <translation>%1 се одбранио штитом!</translation>
-    </message>
-    <message>
-        <source>%1 udara!%2 ostecenja!</source>
-        <translation>%1 удара! %2 оштећења!</translation>
+        <translation>%1 се брани штитом!</translation>
     </message>
     <message>
         <source>%1 promasuje!</source>
@@ -796,24 +901,20 @@
     </message>
     <message>
         <source>%1 je pobedio!!</source>
-        <translation>%1 је победио!!</translation>
-    </message>
-    <message>
-        <source>%1 dobija %2 zlatnika.</source>
-        <translation>%1 добија %2 златника.</translation>
+        <translation>%1 побеђује!!</translation>
     </message>
     <message>
         <source>Da li zelite da uzmete i %1?</source>
         <extracomment>%1 is the loser&apos;s weapon or shield.</extracomment>
-        <translation>Да ли желите да узмете и ово: %1?</translation>
+        <translation>Да ли желите да узмете и ово: %1? Упишите „да“ ако желите.</translation>
     </message>
     <message>
         <source>Da li zelite da uzmete i protivnikov oklop?</source>
-        <translation>Да ли желите да узмете и противников оклоп?</translation>
+        <translation>Да ли желите да узмете и противников оклоп? Упишите „да“ ако желите.</translation>
     </message>
     <message>
         <source>%1 je pobegao!!!</source>
-        <translation>%1 је побегао!!!</translation>
+        <translation>%1 бежи!!!</translation>
     </message>
     <message>
         <source>%1 udara</source>
@@ -830,6 +931,27 @@
     <message>
         <source>%1: zdravlje %2.</source>
         <translation>%1: здравље %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 udara!%n ostecenja!</source>
+        <translation>
+            <numerusform>%1 удара! %n оштећење!</numerusform>
+            <numerusform>%1 удара! %n оштећења!</numerusform>
+            <numerusform>%1 удара! %n оштећења!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dobija %n zlatnika.</source>
+        <translation>
+            <numerusform>%1 добија %n златник.</numerusform>
+            <numerusform>%1 добија %n златника.</numerusform>
+            <numerusform>%1 добија %n златника.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Da li zelite da uzmete i ?</source>
+        <comment>the loser has no weapon</comment>
+        <translation>Противник нема оружје. Да ли желите да и ви останете празних руку? Упишите „да“ ако желите.</translation>
     </message>
 </context>
 <context>
@@ -873,9 +995,13 @@
         <source>nema</source>
         <translation>нема</translation>
     </message>
-    <message>
-        <source>%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.</source>
-        <translation>%1 има %2 златника; оружје: %3; оклоп: %4; штит: %5.</translation>
+    <message numerus="yes">
+        <source>%1 ima %n zlatnika; oruzje: %2; oklop: %3; stit: %4.</source>
+        <translation>
+            <numerusform>%1 има %n златник; оружје: %2; оклоп: %3; штит: %4.</numerusform>
+            <numerusform>%1 има %n златника; оружје: %2; оклоп: %3; штит: %4.</numerusform>
+            <numerusform>%1 има %n златника; оружје: %2; оклоп: %3; штит: %4.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -901,12 +1027,16 @@
         <translation>Појурио вас пас, па сте побегли 3 корака уназад!</translation>
     </message>
     <message>
-        <source>Neko vam je ukrao %1 zlatnika.</source>
-        <translation>Неко вам је украо %1 златника.</translation>
-    </message>
-    <message>
         <source>Uhvatila vas je inkvizicija! Propustate sledeci potez.</source>
         <translation>Ухватила вас је инквизиција! Пропуштате следећи потез.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Neko vam je ukrao %n zlatnika.</source>
+        <translation>
+            <numerusform>Неко вам је украо %n златник.</numerusform>
+            <numerusform>Неко вам је украо %n златника.</numerusform>
+            <numerusform>Неко вам је украо %n златника.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -976,7 +1106,7 @@
     </message>
     <message>
         <source>JE POBEDNIK!</source>
-        <translation>ЈЕ ПОБЕДНИК!</translation>
+        <translation>ОДНОСИ ПОБЕДУ!</translation>
     </message>
     <message>
         <source>Izadji</source>
@@ -984,7 +1114,7 @@
     </message>
     <message>
         <source>%1 je pobednik!</source>
-        <translation>%1 је победник!</translation>
+        <translation>%1 односи победу!</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/ElidedLabel.h"
+#include "platform/Language.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Ui.h"
@@ -89,14 +90,15 @@ void RacePanel::describe(const GameState& gs) {
         // The figure is read as it stands; the row's own name says it as a sentence.
         Portrait[k]->setMeaning(Ui::portraitOf(gs.playerName[k]));
         const bool moves = k == gs.currentPlayer;
-        const QString sentence =
-            gs.playerComputer[k] ? (moves ? tr("%1, racunar, %2 od %3 zlatnika, na potezu")
-                                          : tr("%1, racunar, %2 od %3 zlatnika"))
-                                 : (moves ? tr("%1, %2 od %3 zlatnika, na potezu")
-                                          : tr("%1, %2 od %3 zlatnika"));
+        const char* const sentence =
+            gs.playerComputer[k]
+                ? (moves ? QT_TRANSLATE_N_NOOP("RacePanel", "%1, racunar, %2 od %n zlatnika, na potezu")
+                         : QT_TRANSLATE_N_NOOP("RacePanel", "%1, racunar, %2 od %n zlatnika"))
+                : (moves ? QT_TRANSLATE_N_NOOP("RacePanel", "%1, %2 od %n zlatnika, na potezu")
+                         : QT_TRANSLATE_N_NOOP("RacePanel", "%1, %2 od %n zlatnika"));
         // One pass over the pattern, so a name with "%2" in it stays as typed.
-        Row[k]->setAccessibleName(sentence.arg(gs.playerName[k], QString::number(gs.playerGold[k]),
-                                               QString::number(gs.goldToWin)));
+        Row[k]->setAccessibleName(Language::counted("RacePanel", sentence, gs.goldToWin)
+                                      .arg(gs.playerName[k], QString::number(gs.playerGold[k])));
     }
 }
 

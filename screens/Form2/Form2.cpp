@@ -75,6 +75,14 @@ void Form2::retranslate() {
     setWindowTitle(tr("KAVGALIJA!"));
     title->setText(tr("KAVGALIJA!"));
     Label1->setText(tr("DEMO"));
+    // The title keeps clear of the badge on its right: a wider lettering is set smaller.
+    QFont lettering = title->font();
+    const int room = 2 * (Label1->x() - title->geometry().center().x()) - 16;
+    for (int size = 40; size >= 20; --size) {
+        lettering.setPointSize(size);
+        if (QFontMetrics(lettering).boundingRect(title->text()).width() <= room) break;
+    }
+    title->setFont(lettering);
     Command1->setText(tr("START"));
     Command2->setText(tr("OPCIJE"));
     Command4->setText(tr("AUTOR"));

@@ -1,6 +1,7 @@
 #include "Kreiranje.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,22 @@
 
 namespace {
 constexpr int kPortraits = 14;
+
+// The sound themes' folders as the list shows them; the original shows the folders' own names.
+QString themeName(const QString& folder) {
+    static const char* const kFolders[] = {
+        //: The folder of all the sound themes, at the top of the list.
+        QT_TRANSLATE_NOOP("Kreiranje", "zvuk"),
+        //: Back up to the folder of all the themes.
+        QT_TRANSLATE_NOOP("Kreiranje", ".."),
+        QT_TRANSLATE_NOOP("Kreiranje", "american"),
+        QT_TRANSLATE_NOOP("Kreiranje", "patuljak"),
+        QT_TRANSLATE_NOOP("Kreiranje", "srpski"),
+    };
+    for (const char* known : kFolders)
+        if (folder == QLatin1String(known)) return QCoreApplication::translate("Kreiranje", known);
+    return folder;
+}
 }  // namespace
 
 Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
@@ -38,7 +55,8 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Label1 = Ui::label(this, QStringLiteral("Label1"), QString(), {24, 20, 100, 36});
     Label2 = Ui::label(this, QStringLiteral("Label2"), QString(), {126, 20, 40, 36});
     // What the box holds until a name is typed: the word for a name, in the language chosen.
-    Text1 = new QLineEdit(tr("Ime"), this);
+    startingName_ = tr("Ime");
+    Text1 = new QLineEdit(startingName_, this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(176, 20, 300, 36);
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
@@ -55,6 +73,7 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Dir1 = new DirList(QStringLiteral("Dir1"), this);
     Dir1->setGeometry(24, 112, 180, 300);
     Dir1->setFont(Ui::gameFont(11));
+    Dir1->setNamer(themeName);
     Label3->setBuddy(Dir1);
 
     // The two figures share one place; the portrait sits where the head is.
@@ -122,6 +141,8 @@ void Kreiranje::retranslate() {
     Option2->setText(tr("Zensko"));
     Command4->setText(tr("SLEDECI"));
     Command3->setText(tr("START"));
+    if (Text1->text() == startingName_) Text1->setText(tr("Ime"));
+    startingName_ = tr("Ime");
     const int slot = gs.creatingPlayer;
     Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
     if (slot >= 0 && slot < GameState::MAX_PLAYERS && !gs.playerPortrait[slot].isEmpty())

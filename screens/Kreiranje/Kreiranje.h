@@ -46,4 +46,8 @@ protected:
     // Closing creation gives up the new game: back to the title screen.
     void frameClosed() override;
     void retranslate() override;
+
+private:
+    // The starting name as last shown, so that it follows the language until one is typed.
+    QString startingName_;
 };

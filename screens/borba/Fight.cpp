@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "platform/Language.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
@@ -120,9 +121,10 @@ QString BlowMessage(const GameState& gs, const Game::Event& struck) {
         case BlowOutcome::ShieldBlock:
             return translated(QT_TRANSLATE_NOOP("borba", "%1 se odbranio shtitom!")).arg(defender);
         case BlowOutcome::Hit:
-            // One pass over the sentence, so a name with "%2" in it stays as typed.
-            return translated(QT_TRANSLATE_NOOP("borba", "%1 udara!%2 ostecenja!"))
-                .arg(striker, QString::number(struck.blow.damage));
+            return Language::counted("borba",
+                                     QT_TRANSLATE_N_NOOP("borba", "%1 udara!%n ostecenja!"),
+                                     struck.blow.damage)
+                .arg(striker);
         case BlowOutcome::Miss:
             return translated(QT_TRANSLATE_NOOP("borba", "%1 promasuje!")).arg(striker);
         case BlowOutcome::Parry:
@@ -136,8 +138,8 @@ QString WonMessage(const QString& winner) {
 }
 
 QString GoldWonMessage(const QString& winner, int gold) {
-    return translated(QT_TRANSLATE_NOOP("borba", "%1 dobija %2 zlatnika."))
-        .arg(winner, QString::number(gold));
+    return Language::counted("borba", QT_TRANSLATE_N_NOOP("borba", "%1 dobija %n zlatnika."), gold)
+        .arg(winner);
 }
 
 QString SpoilQuestion(const GameState& gs, int loser, Spoil spoil) {
@@ -145,6 +147,11 @@ QString SpoilQuestion(const GameState& gs, int loser, Spoil spoil) {
     const char* const takeToo = QT_TRANSLATE_NOOP("borba", "Da li zelite da uzmete i %1?");
     switch (spoil) {
         case Spoil::Weapon:
+            // The original asks for a loser's missing weapon with nothing in the gap; a
+            // translation says there is none, and that a yes leaves the winner's hands as empty.
+            if (gs.playerWeapon[loser].isEmpty())
+                return QCoreApplication::translate("borba", "Da li zelite da uzmete i ?",
+                                                   "the loser has no weapon");
             return translated(takeToo).arg(Items::weaponName(gs.playerWeapon[loser]));
         case Spoil::Armor:
             break;

@@ -100,8 +100,9 @@ void credits::retranslate() {
     setWindowTitle(tr("O igri i autoru"));
     Label1->setText(tr(kAboutText));
     // Tall enough for the whole text in the game's lettering, so the last lines are not cut off.
-    Label1->resize(Label1->width(), std::max(Ui::twipsToPixels(9135),
-                                             Label1->heightForWidth(Label1->width())));
+    const int textHeight = Label1->heightForWidth(Label1->width());
+    textTwips_ = textHeight * 15;
+    Label1->resize(Label1->width(), std::max(Ui::twipsToPixels(9135), textHeight));
 }
 
 void credits::setLabel1Top(int twips) {
@@ -110,6 +111,6 @@ void credits::setLabel1Top(int twips) {
 }
 
 void credits::Timer1_Timer() {
-    if (label1Top_ <= kTextTurn) setLabel1Top(kTextStart);
+    if (label1Top_ + textTwips_ <= kTextTurn) setLabel1Top(kTextStart);
     setLabel1Top(label1Top_ - kTextStep);
 }

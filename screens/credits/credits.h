@@ -8,7 +8,8 @@
 class QLabel;
 class PictureBox;
 
-// About the game and its makers: thirteen figures and a text that scrolls up over and over.
+// About the game and its makers: thirteen figures and a text that scrolls up over and over, each
+// time until its last line has passed the top.
 class credits : public Screen {
     Q_OBJECT
 public:
@@ -19,6 +20,8 @@ public:
     // Where the text's top stands, in twips, as the design measures it.
     int label1Top() const { return label1Top_; }
     void setLabel1Top(int twips);
+    // The text's height in its lettering, in twips.
+    int textTwips() const { return textTwips_; }
 
     QLabel* Label1;
     std::array<PictureBox*, 13> Image1{};  // heads
@@ -36,4 +39,5 @@ protected:
 
 private:
     int label1Top_ = kTextStart;
+    int textTwips_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "platform/Accessibility.h"
 #include "platform/ElidedLabel.h"
+#include "platform/Language.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Screens.h"
@@ -96,9 +97,11 @@ void inventar::describe() {
     // The whole pack in one sentence, heard as the window opens on its button.
     const auto orNone = [](const QString& item) { return item.isEmpty() ? tr("nema") : item; };
     Command1->setAccessibleDescription(
-        tr("%1 ima %2 zlatnika; oruzje: %3; oklop: %4; stit: %5.")
-            .arg(gs.playerName[p], QString::number(gs.playerGold[p]),
-                 orNone(Items::weaponName(gs.playerWeapon[p])),
+        Language::counted(
+            "inventar",
+            QT_TRANSLATE_N_NOOP("inventar", "%1 ima %n zlatnika; oruzje: %2; oklop: %3; stit: %4."),
+            gs.playerGold[p])
+            .arg(gs.playerName[p], orNone(Items::weaponName(gs.playerWeapon[p])),
                  orNone(Items::armorName(gs.playerArmor[p])),
                  orNone(Items::shieldName(gs.playerShield[p]))));
 }

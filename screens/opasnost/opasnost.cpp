@@ -80,7 +80,7 @@ void opasnost::retranslate() {
             Label1->setText(tr("Pojurio vas pas,pa ste pobegli 3 koraka unazad!"));
             break;
         case 4:
-            Label1->setText(tr("Neko vam je ukrao %1 zlatnika.").arg(gs.goldStolen));
+            Label1->setText(tr("Neko vam je ukrao %n zlatnika.", nullptr, gs.goldStolen));
             break;
         case 5:
             Label1->setText(tr("Uhvatila vas je inkvizicija! Propustate sledeci potez."));
