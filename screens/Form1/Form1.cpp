@@ -34,7 +34,7 @@ constexpr int kRingWidth = kLeft * 2 + 11 * kCellW + kTileW;
 constexpr int kRingBottom = kTop + 4 * kCellH + kTileH;
 // Beside the ring, the latest lines of the log and under them the button that opens the whole.
 constexpr int kLogLeft = kRingWidth - kLeft + 20;
-constexpr int kLogWidth = 270;
+constexpr int kLogWidth = 300;
 constexpr int kLogButtonHeight = 42;
 constexpr int kWidth = kLogLeft + kLogWidth + 24;
 constexpr int kHeight = kRingBottom + 24;
@@ -165,6 +165,8 @@ void Form1::retranslate() {
     logButton->setToolTip(tr("Dnevnik (D)"));
     describe();
     race->describe(gs);
+    recentLogRevision_ = ~quint64(0);
+    showRecentLog();
 }
 
 Form1::~Form1() {
@@ -205,23 +207,25 @@ void Form1::redraw() {
     describe();
 }
 
-// The newest lines that fit, the newest at the bottom next to the button.
+// The newest lines that fit, the newest at the bottom next to the button. Worked out again only
+// when the log has grown (or the language changed).
 void Form1::showRecentLog() {
+    if (ctx.log.revision() == recentLogRevision_) return;
+    recentLogRevision_ = ctx.log.revision();
     const QList<Game::LogEntry>& entries = ctx.log.entries();
     const QFontMetrics metrics(recentLog->font());
-    const QRect room(0, 0, kLogWidth - 16, recentLog->height() - 12);
+    const QRect text = recentLog->contentsRect().marginsRemoved(recentLog->contentsMargins());
+    // Each line's own wrapping, measured alone.
+    int room = text.height();
     QStringList lines;
     for (qsizetype i = entries.size() - 1; i >= 0; --i) {
-        QStringList more = lines;
-        more.prepend(Game::LogLine(entries.at(i), gs));
-        const QString text = more.join(QLatin1Char('\n'));
-        if (!lines.isEmpty() && metrics.boundingRect(room, Qt::TextWordWrap, text).height() >
-                                    room.height())
-            break;
-        lines = more;
+        const QString line = Game::LogLine(entries.at(i), gs);
+        room -= metrics.boundingRect(QRect(0, 0, text.width(), 10000), Qt::TextWordWrap, line)
+                    .height();
+        if (room < 0 && !lines.isEmpty()) break;
+        lines.prepend(line);
     }
-    if (const QString text = lines.join(QLatin1Char('\n')); recentLog->text() != text)
-        recentLog->setText(text);
+    recentLog->setText(lines.join(QLatin1Char('\n')));
 }
 
 // What the ring says to a screen reader: each square by number and kind and who stands there;

@@ -82,4 +82,5 @@ private:
     int walker_ = -1;  // the slot whose token is walking
     int walkAt_ = 0;   // the square it has come to
     bool finishAsked_ = false;
+    quint64 recentLogRevision_ = ~quint64(0);  // the log's revision the board's lines show
 };

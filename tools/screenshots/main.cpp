@@ -21,6 +21,7 @@
 #include "platform/App.h"
 #include "platform/AppDir.h"
 #include "platform/Context.h"
+#include "game/Log.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/Pictures.h"
@@ -85,7 +86,13 @@ public:
 
         setUpPlayers();
         screens_.show(ScreenId::Form1);
+        // The board was drawn as it came up; the rounds since stand in its log.
+        tellTheStorySoFar();
+        screens_.get<Form1>(ScreenId::Form1)->Form_Load();
         shoot(ScreenId::Form1, "board");
+        screens_.show(ScreenId::Dnevnik);
+        shoot(ScreenId::Dnevnik, "log");
+        screens_.unload(ScreenId::Dnevnik);
         dieBox();
 
         screens_.get<Form1>(ScreenId::Form1)->Command3_Click();
@@ -124,6 +131,40 @@ private:
                      {u"Vuk"_s, u"dagger"_s, 4, u"plavi stit"_s, 60, 24, 9}},
                     ctx_.appDir + u"\\zvuk\\srpski"_s);
         gs_.playerComputer[3] = true;
+    }
+
+    // What the log tells of the rounds before the board's picture: the lines it shows beside the
+    // ring, and the log's window.
+    void tellTheStorySoFar() {
+        using Game::EventKind;
+        using Game::MakeEvent;
+        Game::Event hit = MakeEvent(EventKind::Struck, 2, 3);
+        hit.blow.outcome = Game::BlowOutcome::Hit;
+        hit.blow.damage = 3;
+        Game::Event block = MakeEvent(EventKind::Struck, 3, 2);
+        block.blow.outcome = Game::BlowOutcome::ShieldBlock;
+        for (int round = 0; round < 5; ++round)
+            // The first round's first turn is the one the board began as it came up.
+            ctx_.log.record(gs_, Game::Events{MakeEvent(round ? EventKind::ToMove : EventKind::PlainSquare, 0),
+                                              MakeEvent(EventKind::Rolled, 0, -1, 3, 1 + round),
+                                              MakeEvent(EventKind::ToMove, 1),
+                                              MakeEvent(EventKind::Rolled, 1, -1, 2, 6 + round),
+                                              MakeEvent(EventKind::CoinFound, 1, -1, 30 + round)});
+        ctx_.log.record(gs_, Game::Events{
+                                 MakeEvent(EventKind::ToMove, 2),
+                                 MakeEvent(EventKind::Rolled, 2, -1, 4, 12),
+                                 MakeEvent(EventKind::RewardTaken, 2, -1, 8, 5),
+                                 MakeEvent(EventKind::ToMove, 3),
+                                 MakeEvent(EventKind::Rolled, 3, -1, 5, 19),
+                                 MakeEvent(EventKind::MishapStruck, 3, -1, 6, 4),
+                                 MakeEvent(EventKind::ToMove, 0),
+                                 MakeEvent(EventKind::Rolled, 0, -1, 1, 6),
+                                 MakeEvent(EventKind::ToMove, 2),
+                                 MakeEvent(EventKind::Met, 2, 3),
+                                 hit,
+                                 block,
+                                 MakeEvent(EventKind::Retreated, 2, 3, 2, 14),
+                             });
     }
 
     // The player to move lands on a square of that kind, as after a roll, and its window opens;
