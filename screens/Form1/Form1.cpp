@@ -293,6 +293,7 @@ void Form1::Command1_Click() {
     const std::optional<Game::Event> rolled = Game::Roll(gs, ctx.random);
     if (!rolled) return;
     ctx.log.record(gs, *rolled);
+    showRecentLog();
     ctx.dialogs.dieMessage(QString::number(rolled->amount), rolled->amount);
 
     if (ctx.walkStepMs <= 0) {
