@@ -313,6 +313,10 @@ private slots:
 
         g.screens.show(ScreenId::Kreiranje);
         auto* creation = g.screen<Kreiranje>(ScreenId::Kreiranje);
+        // The language said again (as at a start) leaves the starting name chosen, to be typed
+        // over.
+        speak(Language::ORIGINAL);
+        QCOMPARE(creation->Text1->selectedText(), u"Ime"_s);
         const auto themes = [&] {
             QStringList shown;
             for (int i = 0; i < creation->Dir1->count(); ++i)

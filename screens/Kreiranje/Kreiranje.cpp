@@ -141,7 +141,11 @@ void Kreiranje::retranslate() {
     Option2->setText(tr("Zensko"));
     Command4->setText(tr("SLEDECI"));
     Command3->setText(tr("START"));
-    if (Text1->text() == startingName_) Text1->setText(tr("Ime"));
+    // Set only when it reads otherwise: setting a text drops the selection a player types over.
+    if (Text1->text() == startingName_ && startingName_ != tr("Ime")) {
+        Text1->setText(tr("Ime"));
+        Text1->selectAll();
+    }
     startingName_ = tr("Ime");
     const int slot = gs.creatingPlayer;
     Text1->setAccessibleName(tr("Ime igraca %1").arg(slot + 1));
