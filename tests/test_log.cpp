@@ -297,6 +297,7 @@ private slots:
         QCOMPARE(window->lines->count(), 31);
         QCOMPARE(window->lines->currentRow(), 30);
         QCOMPARE(window->lines->item(0)->text(), QStringLiteral("Runda 1: Pocinje nova igra."));
+        QCOMPARE(heard(window), QStringList{"Runda 8: Bora baca 1 i staje na polje 16."});
         Language::set(Language::ENGLISH);
         QCoreApplication::processEvents();
         QCOMPARE(window->lines->item(30)->text(),

@@ -5,6 +5,7 @@
 #include <QShortcut>
 
 #include "game/Log.h"
+#include "platform/Accessibility.h"
 #include "platform/Screens.h"
 #include "platform/Ui.h"
 
@@ -60,6 +61,13 @@ void Dnevnik::Form_Load() {
         lines->scrollToBottom();
     }
     lines->setFocus();
+}
+
+void Dnevnik::showEvent(QShowEvent* event) {
+    Screen::showEvent(event);
+    // A screen reader names the list as it gets the focus, not the line chosen in it: the
+    // newest line is said after, and the arrow keys go back from there line by line.
+    if (lines->currentItem() != nullptr) Accessibility::announce(this, lines->currentItem()->text());
 }
 
 void Dnevnik::Command1_Click() {

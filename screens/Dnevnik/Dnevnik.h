@@ -20,4 +20,5 @@ public:
 
 protected:
     void retranslate() override;
+    void showEvent(QShowEvent* event) override;
 };
