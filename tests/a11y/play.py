@@ -236,7 +236,7 @@ try:
     hear(r"^Ana: \d+ od 100 zlatnika")
     key("d")
     hear(r"^Dnevnik frame")
-    hear(r"^Runda \d+: \w+ ")
+    hear(r"^Runda \d+: .+[.!]$")
     key("Escape")
     hear(r"^Tabla frame")
     listen()
