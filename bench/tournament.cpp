@@ -3,7 +3,8 @@
 // three others the strength or policy it is measured against; the measured seat goes round the
 // four slots, so that no slot's start favours it. "naive" always takes, always strikes (but in a
 // fight that no blow can end) and answers every spoils question "da".
-//   tournament [--games N] [--length-games N] [--seed S] [--cap TURNS] [--only strengths|length]
+//   tournament [--games N] [--tesko-games N] [--length-games N] [--seed S] [--cap TURNS]
+//              [--only strengths|length] [--measured Tesko|Srednje|Lako]
 // Prints two Markdown tables: the measured seat's share of the games won with Wilson's 95 %
 // interval, and the rounds games of four Srednje seats last.
 #include <QCommandLineParser>
@@ -99,10 +100,13 @@ int main(int argc, char* argv[]) {
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({
-        {QStringLiteral("games"), QStringLiteral("Games for each strength row."),
-         QStringLiteral("N"), QStringLiteral("400")},
-        {QStringLiteral("length-games"), QStringLiteral("Games for each length row."),
+        {QStringLiteral("games"), QStringLiteral("Games for each row measuring Srednje or Lako."),
          QStringLiteral("N"), QStringLiteral("2000")},
+        {QStringLiteral("tesko-games"),
+         QStringLiteral("Games for each row measuring Tesko, whose games ahead cost the most."),
+         QStringLiteral("N"), QStringLiteral("200")},
+        {QStringLiteral("length-games"), QStringLiteral("Games for each length row."),
+         QStringLiteral("N"), QStringLiteral("10000")},
         {QStringLiteral("seed"), QStringLiteral("The first game's seed."), QStringLiteral("S"),
          QStringLiteral("1")},
         {QStringLiteral("cap"), QStringLiteral("Turns before a game counts as undecided."),
@@ -115,6 +119,7 @@ int main(int argc, char* argv[]) {
     options.process(application);
     const long games = options.value(QStringLiteral("games")).toLong();
     const long lengthGames = options.value(QStringLiteral("length-games")).toLong();
+    const long teskoGames = options.value(QStringLiteral("tesko-games")).toLong();
     const uint64_t seed = options.value(QStringLiteral("seed")).toULongLong();
     const long cap = options.value(QStringLiteral("cap")).toLong();
     const QString only = options.value(QStringLiteral("only"));
@@ -135,7 +140,8 @@ int main(int argc, char* argv[]) {
                 for (const WinRule rule : rules) {
                     const double started = cpuSeconds();
                     long won = 0, decided = 0, capped = 0;
-                    for (long g = 0; g < games; ++g) {
+                    const long played = m.measured == Seat::Hard ? teskoGames : games;
+                    for (long g = 0; g < played; ++g) {
                         std::array<Seat, 4> seats;
                         seats.fill(m.others);
                         const int mine = static_cast<int>(g % 4);
@@ -157,7 +163,7 @@ int main(int argc, char* argv[]) {
                     std::printf(
                         "| %s | three %s | %d | %s | %ld | %.1f %% (%ld of %ld) | %.1f to %.1f %% "
                         "| %ld | above %.0f %%: %s | %.0f |\n",
-                        nameOf(m.measured), nameOf(m.others), goal, nameOf(rule), games,
+                        nameOf(m.measured), nameOf(m.others), goal, nameOf(rule), played,
                         100.0 * won / std::max(decided, 1L), won, decided, 100 * low, 100 * high,
                         capped, 100 * m.aim, verdict, cpuSeconds() - started);
                     std::fflush(stdout);

@@ -27,8 +27,9 @@ bool ChooseAt(Strength strength, const GameState& gs, Choice choice);
 // Srednje: the rules of thumb in Decisions.h.
 bool Sensible(const GameState& gs, Choice choice);
 
-// Lako: a careless player, who makes this share of its choices by a coin and the rest as Srednje.
-inline constexpr double kCarelessShare = 0.35;
+// Lako: a careless player, who grabs every heap of coins and makes this share of its other
+// choices by a coin, the rest as Srednje.
+inline constexpr double kCarelessShare = 0.7;
 bool Careless(const GameState& gs, Choice choice);
 
 // Tesko: for each answer, plays the game on from the record many times with dice of its own,
@@ -39,7 +40,10 @@ struct LookAheadSize {
     int games = 0;
     long turns = 0;  // turns begun before the games are judged
 };
-inline constexpr LookAheadSize kLookAhead{160, 48};
+inline constexpr LookAheadSize kLookAhead{200, 120};
+// Tesko leaves Srednje's answer only when the games ahead find the other better by this many
+// standard errors.
+inline constexpr double kClearMargin = 2.0;
 
 struct LookAhead {
     double yes = 0.0;  // mean chances after answering yes

@@ -27,6 +27,18 @@ QPushButton* button(const Screens& screens, ScreenId id, const char* name) {
 }
 }  // namespace
 
+QString StrengthName(Strength strength) {
+    switch (strength) {
+        case Strength::Easy:
+            return QCoreApplication::translate("ComputerSeats", "Lako");
+        case Strength::Medium:
+            break;
+        case Strength::Hard:
+            return QCoreApplication::translate("ComputerSeats", "Tesko");
+    }
+    return QCoreApplication::translate("ComputerSeats", "Srednje");
+}
+
 ComputerSeats::ComputerSeats(Context& c) : ctx(c) {
     // The table is looked at whenever the game has done what it had to and waits for something
     // to happen: nothing ticks while nobody is to act.

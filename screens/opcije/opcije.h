@@ -33,6 +33,10 @@ public:
     QComboBox* Combo1;
     QPushButton* Command1;
     QPushButton* Command2;
+    // The win rule beside the amount, and how long a game to that amount lasts.
+    QLabel* winRuleLabel;
+    QComboBox* winRule;
+    QLabel* gameLength;
 
 protected:
     // Closing the window hides it and forgets what was typed.
@@ -42,4 +46,6 @@ protected:
 private:
     // The sound controls as the sound service stands (the key M may have changed it).
     void showSound();
+    // The rounds a game to the amount typed lasts under the rule chosen.
+    void showGameLength();
 };
