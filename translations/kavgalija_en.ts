@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>ComputerSeats</name>
+    <message>
+        <source>Lako</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Tesko</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Srednje</source>
+        <translation>Medium</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -313,6 +328,10 @@
         <source>Racunar %1</source>
         <translation>Computer %1</translation>
     </message>
+    <message>
+        <source>Snaga racunara</source>
+        <translation>Computer strength</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -416,6 +435,10 @@
     <message>
         <source>%1, racunar, %2 od %3 zlatnika</source>
         <translation>%1, computer, %2 of %3 gold coins</translation>
+    </message>
+    <message>
+        <source>, igra %1</source>
+        <translation>, %1 level</translation>
     </message>
 </context>
 <context>
@@ -784,6 +807,33 @@
     <message>
         <source>Jezik</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>Pobeda:</source>
+        <translation>Win:</translation>
+    </message>
+    <message>
+        <source>Pobeda</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>tacno</source>
+        <translation>exactly</translation>
+    </message>
+    <message>
+        <source>najmanje</source>
+        <translation>at least</translation>
+    </message>
+    <message>
+        <source>tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima toliko ili vise.</source>
+        <translation>exactly: whoever holds exactly that much gold wins; at least: whoever holds that much or more.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rundi: oko %n</source>
+        <translation>
+            <numerusform>about %n round</numerusform>
+            <numerusform>about %n rounds</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>ComputerSeats</name>
+    <message>
+        <source>Lako</source>
+        <translation>Лако</translation>
+    </message>
+    <message>
+        <source>Tesko</source>
+        <translation>Тешко</translation>
+    </message>
+    <message>
+        <source>Srednje</source>
+        <translation>Средње</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -313,6 +328,10 @@
         <source>Racunar %1</source>
         <translation>Рачунар %1</translation>
     </message>
+    <message>
+        <source>Snaga racunara</source>
+        <translation>Снага рачунара</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -416,6 +435,10 @@
     <message>
         <source>%1, racunar, %2 od %3 zlatnika</source>
         <translation>%1, рачунар, %2 од %3 златника</translation>
+    </message>
+    <message>
+        <source>, igra %1</source>
+        <translation>, игра %1</translation>
     </message>
 </context>
 <context>
@@ -784,6 +807,34 @@
     <message>
         <source>Jezik</source>
         <translation>Језик</translation>
+    </message>
+    <message>
+        <source>Pobeda:</source>
+        <translation>Победа:</translation>
+    </message>
+    <message>
+        <source>Pobeda</source>
+        <translation>Победа</translation>
+    </message>
+    <message>
+        <source>tacno</source>
+        <translation>тачно</translation>
+    </message>
+    <message>
+        <source>najmanje</source>
+        <translation>најмање</translation>
+    </message>
+    <message>
+        <source>tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima toliko ili vise.</source>
+        <translation>тачно: побеђује ко има тачно толико златника; најмање: ко има толико или више.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rundi: oko %n</source>
+        <translation>
+            <numerusform>Рунди: око %n</numerusform>
+            <numerusform>Рунди: око %n</numerusform>
+            <numerusform>Рунди: око %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
