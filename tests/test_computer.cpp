@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "screens/Form1/Form1.h"
+#include "state/Items.h"
 #include "screens/Kreiranje/Kreiranje.h"
 #include "support/TestGame.h"
 
@@ -35,6 +36,7 @@ private slots:
     void fightBetweenComputersEndsByItself();
     void waitsWhileTheOptionsAreOpen();
     void actsOnlyWhenToldOnceItStopsWatching();
+    void eachSeatPressesAtItsStrength();
 };
 
 void TestComputer::onePersonBeatsOrLosesToThreeComputers() {
@@ -158,6 +160,28 @@ void TestComputer::actsOnlyWhenToldOnceItStopsWatching() {
     QVERIFY(seats.pressNow());
     QCOMPARE(seats.presses(), 1);
     QVERIFY(!g.dialogs.messages.isEmpty());
+}
+
+// A heap one coin short of the goal: Srednje leaves it, Lako grabs it; the press follows the
+// strength of the seat offered it.
+void TestComputer::eachSeatPressesAtItsStrength() {
+    TestGame g;
+    g.fourPlayers();
+    g.gs.goldToWin = 20;
+    g.gs.playerGold[0] = 19;
+    g.gs.playerComputer[0] = true;
+    g.gs.stage = Stage::Reward;
+    g.gs.rewardOffered = Items::TREASURE_REWARD;
+    Flow::Landed(g.ctx);
+    ComputerSeats seats(g.ctx);
+    seats.stopWatching();
+    QVERIFY(seats.nextPress() != nullptr);
+    QCOMPARE(seats.nextPress()->objectName(), QStringLiteral("Command2"));
+    g.gs.playerStrength[0] = Strength::Easy;
+    QCOMPARE(seats.nextPress()->objectName(), QStringLiteral("Command1"));
+    g.random.pushRoll(30, 100);
+    QVERIFY(seats.pressNow());
+    QCOMPARE(g.gs.playerGold[0], 49);
 }
 
 QTEST_MAIN(TestComputer)
