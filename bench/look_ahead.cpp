@@ -24,7 +24,8 @@ std::vector<Position> Positions(int goal, WinRule rule) {
         Computer::SetUpGame(gs, 4, goal);
         gs.winRule = rule;
         // Somewhere in the game, not at its start.
-        for (int step = 0; step < 300 + int(seed % 7) * 50 && Computer::PlayStep(gs, dice); ++step) {
+        for (int step = 0; step < 300 + int(seed % 7) * 50 && Computer::PlayStep(gs, dice);
+             ++step) {
         }
         for (int step = 0; step < 2000 && Computer::PlayStep(gs, dice); ++step) {
             if (gs.stage == Stage::Reward) {

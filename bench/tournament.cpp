@@ -47,8 +47,7 @@ struct Result {
     long turns = 0;
 };
 
-Result playOne(const std::array<Seat, 4>& seats, int goal, WinRule rule, uint64_t seed,
-               long cap) {
+Result playOne(const std::array<Seat, 4>& seats, int goal, WinRule rule, uint64_t seed, long cap) {
     GameState gs;
     Computer::SetUpGame(gs, 4, goal);
     gs.winRule = rule;

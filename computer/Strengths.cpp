@@ -205,10 +205,9 @@ double Chances(const GameState& gs, int player) {
 uint64_t RecordHash(const GameState& gs) {
     Hasher h;
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
-        for (const int v :
-             {gs.playerSquare[k], gs.playerGold[k], gs.playerArmor[k], gs.playerHealth[k],
-              gs.playerWeaponPower[k], gs.playerSkipTurns[k], int(gs.playerComputer[k]),
-              int(gs.playerStrength[k])})
+        for (const int v : {gs.playerSquare[k], gs.playerGold[k], gs.playerArmor[k],
+                            gs.playerHealth[k], gs.playerWeaponPower[k], gs.playerSkipTurns[k],
+                            int(gs.playerComputer[k]), int(gs.playerStrength[k])})
             h.add(v);
         h.add(gs.playerWeapon[k]);
         h.add(gs.playerShield[k]);
@@ -218,8 +217,7 @@ uint64_t RecordHash(const GameState& gs) {
          {int(gs.currentPlayer), gs.opponentIndex, int(gs.goldToWin), int(gs.winRule),
           int(gs.fightOpen), int(gs.blowDamage), int(gs.guardRoll), gs.strikeRoll,
           int(gs.shieldRoll), gs.tauntRoll, gs.playersInGame, int(gs.stage), gs.rewardOffered,
-          gs.mishapStruck, gs.goldStolen, int(gs.blowNext), int(gs.metMayFlee),
-          int(gs.spoilAsked)})
+          gs.mishapStruck, gs.goldStolen, int(gs.blowNext), int(gs.metMayFlee), int(gs.spoilAsked)})
         h.add(v);
     return h.value();
 }

@@ -84,9 +84,9 @@ QPushButton* ComputerSeats::nextPress() const {
             return computer(d.player) ? button(screens, ScreenId::Form1, "Command1") : nullptr;
         case Game::Decision::Kind::Reward:
             if (!computer(d.player)) return nullptr;
-            return button(screens, ScreenId::Nagrade,
-                          Computer::Choose(gs, Computer::Choice::TakeReward) ? "Command1"
-                                                                             : "Command2");
+            return button(
+                screens, ScreenId::Nagrade,
+                Computer::Choose(gs, Computer::Choice::TakeReward) ? "Command1" : "Command2");
         case Game::Decision::Kind::Mishap:
             return computer(d.player) ? button(screens, ScreenId::opasnost, "Command1") : nullptr;
         case Game::Decision::Kind::Spoil:  // answered in the box that asks it

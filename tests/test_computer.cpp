@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "screens/Form1/Form1.h"
-#include "state/Items.h"
 #include "screens/Kreiranje/Kreiranje.h"
+#include "state/Items.h"
 #include "support/TestGame.h"
 
 namespace {

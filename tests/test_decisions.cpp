@@ -174,8 +174,9 @@ private slots:
             }
         }
         // A coin for a share of the choices goes against Srednje for half of them; no heap here.
-        QVERIFY2(differ > asked * kCarelessShare / 2 * 0.6 && differ < asked * kCarelessShare / 2 * 1.4,
-                 qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(asked)));
+        QVERIFY2(
+            differ > asked * kCarelessShare / 2 * 0.6 && differ < asked * kCarelessShare / 2 * 1.4,
+            qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(asked)));
         // A heap is always grabbed, even one coin short of the goal.
         gs.playerGold[me] = 19;
         gs.rewardOffered = Items::TREASURE_REWARD;

@@ -377,7 +377,8 @@ private slots:
         QCOMPARE(race->Seat[0]->text(), u"racunar\nTesko"_s);
         QCOMPARE(race->Seat[1]->text(), u"racunar\nLako"_s);
         QVERIFY(race->Seat[0]->isVisibleTo(board) && !race->Seat[2]->isVisibleTo(board));
-        QCOMPARE(race->Row[1]->accessibleName(), u"Racunar 2, racunar, 0 od 100 zlatnika, igra lako"_s);
+        QCOMPARE(race->Row[1]->accessibleName(),
+                 u"Racunar 2, racunar, 0 od 100 zlatnika, igra lako"_s);
         QCOMPARE(race->Row[2]->accessibleName(), u"Ceca, 0 od 100 zlatnika"_s);
     }
 

@@ -7,6 +7,7 @@
 
 #include <malloc.h>
 
+#include "computer/GameLength.h"
 #include "game/Duel.h"
 #include "platform/Accessibility.h"
 #include "platform/DirList.h"
@@ -17,7 +18,6 @@
 #include "screens/Kreiranje/Kreiranje.h"
 #include "screens/borba/borba.h"
 #include "screens/credits/credits.h"
-#include "computer/GameLength.h"
 #include "screens/opcije/opcije.h"
 #include "support/TestGame.h"
 

@@ -141,7 +141,8 @@ void Kreiranje::retranslate() {
     Check1->setText(tr("Racunar"));
     strength->setAccessibleName(tr("Snaga racunara"));
     for (int i = 0; i < strength->count(); ++i)
-        strength->setItemText(i, StrengthName(static_cast<Strength>(strength->itemData(i).toInt())));
+        strength->setItemText(i,
+                              StrengthName(static_cast<Strength>(strength->itemData(i).toInt())));
     Option1->setText(tr("Musko"));
     Option2->setText(tr("Zensko"));
     Command4->setText(tr("SLEDECI"));

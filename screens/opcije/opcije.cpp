@@ -98,8 +98,10 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
     connect(Text1, &QLineEdit::textChanged, this, &opcije::showGameLength);
     connect(winRule, &QComboBox::currentIndexChanged, this, &opcije::showGameLength);
 
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {20, 180 + kRuleRow, 190, 44});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {230, 180 + kRuleRow, 190, 44});
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QString(), {20, 180 + kRuleRow, 190, 44});
+    Command2 =
+        Ui::button(this, QStringLiteral("Command2"), QString(), {230, 180 + kRuleRow, 190, 44});
     Command1->setFont(Ui::gameFont(13, true));
     Command2->setFont(Ui::gameFont(13, true));
     Command1->setDefault(true);
@@ -149,8 +151,9 @@ void opcije::retranslate() {
     winRule->setAccessibleName(tr("Pobeda"));
     winRule->setItemText(0, tr("tacno"));
     winRule->setItemText(1, tr("najmanje"));
-    const QString ruleMeaning = tr("tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima "
-                                   "toliko ili vise.");
+    const QString ruleMeaning =
+        tr("tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima "
+           "toliko ili vise.");
     winRule->setToolTip(ruleMeaning);
     winRule->setAccessibleDescription(ruleMeaning);
     showGameLength();
@@ -158,9 +161,9 @@ void opcije::retranslate() {
 
 void opcije::showGameLength() {
     const auto amount = ParseGoldAmount(Text1->text());
-    const auto rounds =
-        amount ? Computer::TypicalRounds(*amount, static_cast<WinRule>(winRule->currentData().toInt()))
-               : std::nullopt;
+    const auto rounds = amount ? Computer::TypicalRounds(
+                                     *amount, static_cast<WinRule>(winRule->currentData().toInt()))
+                               : std::nullopt;
     gameLength->setText(rounds ? tr("Rundi: oko %n", nullptr, *rounds) : QString());
 }
 
