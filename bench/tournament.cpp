@@ -155,16 +155,21 @@ int main(int argc, char* argv[]) {
                         won += r.winner == mine ? 1 : 0;
                     }
                     const auto [low, high] = wilson(won, decided);
-                    const char* verdict = m.aim <= 0.0   ? "(none)"
-                                          : low > m.aim  ? "met"
+                    const char* verdict = low > m.aim    ? "met"
                                           : high < m.aim ? "**missed**"
                                                          : "not shown";
+                    const QByteArray aim =
+                        m.aim <= 0.0 ? QByteArrayLiteral("none")
+                                     : QStringLiteral("above %1 %: %2")
+                                           .arg(qRound(100 * m.aim))
+                                           .arg(QLatin1String(verdict))
+                                           .toUtf8();
                     std::printf(
                         "| %s | three %s | %d | %s | %ld | %.1f %% (%ld of %ld) | %.1f to %.1f %% "
-                        "| %ld | above %.0f %%: %s | %.0f |\n",
+                        "| %ld | %s | %.0f |\n",
                         nameOf(m.measured), nameOf(m.others), goal, nameOf(rule), played,
                         100.0 * won / std::max(decided, 1L), won, decided, 100 * low, 100 * high,
-                        capped, 100 * m.aim, verdict, cpuSeconds() - started);
+                        capped, aim.constData(), cpuSeconds() - started);
                     std::fflush(stdout);
                 }
             }
