@@ -76,8 +76,11 @@ void answer(GameState& gs, Random& dice, Choice choice, bool yes) {
 double playedAhead(const GameState& from, Choice choice, bool yes, int player, uint64_t seed,
                    long turns) {
     GameState gs = from;
+    // The answer's own draws (a heap's coins, a retreat's squares) come from dice of their own,
+    // so that the game after either answer rolls the same dice.
+    StdRandom answerDice(mix(seed));
+    answer(gs, answerDice, choice, yes);
     StdRandom dice(seed);
-    answer(gs, dice, choice, yes);
     PlayGame(gs, dice, turns, Sensible);
     return Chances(gs, player);
 }
