@@ -1,154 +1,77 @@
-// How strong the computer players are: many four-seat games played headless through the real
-// screens, without pauses, one seat the computer's and three given to a simpler policy:
-//   naive:  always takes, always strikes, answers every spoils question "da";
-//   random: every choice a fair coin, spoils answered "da" or not at random.
-// The computer's seat goes round the four slots, so that no slot's start favours it.
-//   tournament [--games N] [--seed S] [--goals 100,20] [--opponents naive,random] [--cap TURNS]
-// Prints a Markdown table: the computer's share of the games won, with a 95 % interval.
-#include <QApplication>
+// How strong the computer strengths are, and how long games last: seeded four-seat games played
+// on the rules alone (computer/Autoplay), no windows. One seat plays the strength measured, the
+// three others the strength or policy it is measured against; the measured seat goes round the
+// four slots, so that no slot's start favours it. "naive" always takes, always strikes (but in a
+// fight that no blow can end) and answers every spoils question "da".
+//   tournament [--games N] [--tesko-games N] [--length-games N] [--seed S] [--cap TURNS]
+//              [--only strengths|length] [--measured Tesko|Srednje|Lako]
+// Prints two Markdown tables: the measured seat's share of the games won with Wilson's 95 %
+// interval, and the rounds games of four Srednje seats last.
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QPushButton>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <random>
+#include <ctime>
+#include <vector>
 
-#include "platform/App.h"
-#include "platform/Context.h"
-#include "platform/Dialogs.h"
-#include "platform/Pictures.h"
+#include "computer/Autoplay.h"
+#include "computer/Decisions.h"
 #include "game/Random.h"
-#include "platform/Screens.h"
-#include "platform/Sound.h"
-#include "screens/ComputerSeats.h"
-#include "screens/Form1/Form1.h"
-#include "screens/Nagrade/Nagrade.h"
-#include "screens/Flow.h"
-#include "screens/borba/borba.h"
-#include "screens/opasnost/opasnost.h"
-#include "state/GameState.h"
-#include "state/Items.h"
 
 namespace {
 
-enum class Policy { Computer, Naive, Random };
+enum class Seat { Naive, Easy, Medium, Hard };
 
-const char* nameOf(Policy p) {
-    return p == Policy::Computer ? "computer" : p == Policy::Naive ? "naive" : "random";
+const char* nameOf(Seat s) {
+    switch (s) {
+        case Seat::Naive:
+            return "naive";
+        case Seat::Easy:
+            return "Lako";
+        case Seat::Medium:
+            return "Srednje";
+        case Seat::Hard:
+            return "Tesko";
+    }
+    return "";
 }
 
-class Silent : public Sound {
-public:
-    void output(const QString&, Mode) override {}
-};
-
-class NoQuit : public App {
-public:
-    void quit() override {}
-};
-
-// Boxes answered at once; a spoils question put to a seat that is not the computer's (the
-// computer answers its own through ComputerDialogs) is answered by that seat's policy.
-class PolicyDialogs : public Dialogs {
-public:
-    PolicyDialogs(const GameState& gs, const std::array<Policy, 4>& seats, std::mt19937_64& coin)
-        : gs_(gs), seats_(seats), coin_(coin) {}
-    void message(const QString&) override {}
-    QString input(const QString&) override {
-        const int left = gs_.currentPlayer;
-        const int winner = gs_.playerHealth[left] > 0 ? left : gs_.opponentIndex;
-        const bool yes = seats_[winner] == Policy::Naive || coin_() % 2 == 0;
-        return yes ? QStringLiteral("da") : QStringLiteral("ne");
-    }
-
-private:
-    const GameState& gs_;
-    const std::array<Policy, 4>& seats_;
-    std::mt19937_64& coin_;
-};
+const char* nameOf(WinRule rule) {
+    return rule == WinRule::Exactly ? "tacno" : "najmanje";
+}
 
 struct Result {
     int winner = -1;  // -1: capped
     long turns = 0;
 };
 
-Result playOne(const std::array<Policy, 4>& seats, int goal, uint64_t seed, long cap,
-               Pictures& pictures) {
-    const QString appDir = QStringLiteral(KAVGALIJA_ASSETS_DIR);
-    std::mt19937_64 coin(seed ^ 0x9e3779b97f4a7c15ULL);
+Result playOne(const std::array<Seat, 4>& seats, int goal, WinRule rule, uint64_t seed, long cap) {
     GameState gs;
-    Screens screens;
-    PolicyDialogs policyBoxes(gs, seats, coin);
-    ComputerDialogs boxes(policyBoxes, gs, screens);
-    Silent sound;
-    StdRandom random(seed);
-    NoQuit app;
-    Context ctx{gs, screens, pictures, boxes, sound, random, app, appDir};
-    ctx.walkStepMs = 0;
-    ctx.computerPauseMs = 0;
-    RegisterScreens(ctx);
-    ComputerSeats computers(ctx);
-
-    // Four players as the creation screen leaves them.
-    static constexpr int squares[4] = {0, 1, 21, 11};
-    const QString weapons[4] = {Items::SWORD, Items::AXE, Items::DAGGER, Items::SPEAR};
-    gs.goldToWin = static_cast<int16_t>(goal);
-    gs.playersInGame = 4;
-    for (int k = 0; k < 4; ++k) {
-        gs.playerName[k] = QStringLiteral("Igrac %1").arg(k + 1);
-        gs.playerPortrait[k] = QStringLiteral("\\lik%1.gif").arg(k * 3, 2, 10, QLatin1Char('0'));
-        gs.playerHealth[k] = 10;
-        gs.playerSquare[k] = squares[k];
-        gs.playerWeapon[k] = weapons[k];
-        gs.playerArmor[k] = k;
-        gs.playerComputer[k] = seats[k] == Policy::Computer;
-    }
-    gs.playerShield[1] = Items::RED_SHIELD;
-    gs.playerShield[3] = Items::BLUE_SHIELD;
-    gs.newGame = 1;
-    screens.show(ScreenId::Form1);
-
-    const auto choose = [&coin, &seats](int slot, QPushButton* yes, QPushButton* no) {
-        return seats[slot] == Policy::Naive || coin() % 2 == 0 ? yes : no;
+    Computer::SetUpGame(gs, 4, goal);
+    gs.winRule = rule;
+    for (int k = 0; k < 4; ++k)
+        gs.playerStrength[k] = seats[k] == Seat::Easy   ? Strength::Easy
+                               : seats[k] == Seat::Hard ? Strength::Hard
+                                                        : Strength::Medium;
+    const Computer::Answers answers = [&seats](const GameState& g, Computer::Choice c) {
+        if (seats[Computer::Chooser(g, c)] != Seat::Naive) return Computer::Choose(g, c);
+        const bool endless = c == Computer::Choice::StrikeOn &&
+                             Computer::StrikePower(g, g.currentPlayer) <= 0 &&
+                             Computer::StrikePower(g, g.opponentIndex) <= 0;
+        return !endless;
     };
-    Result result;
-    while (result.turns < cap) {
-        // What the event loop would deliver between presses, but for painting, and old windows
-        // gone; left to pile up, posted events make every deletion slower.
-        QCoreApplication::removePostedEvents(nullptr, QEvent::UpdateRequest);
-        QCoreApplication::sendPostedEvents();
-        if (screens.isVisible(ScreenId::pobeda)) {
-            result.winner = gs.currentPlayer;
-            break;
-        }
-        const int mover = gs.currentPlayer;
-        auto* board =
-            screens.isVisible(ScreenId::Form1) ? screens.loadedAs<Form1>(ScreenId::Form1) : nullptr;
-        if (board != nullptr) ++result.turns;
-        if (computers.pressNow()) continue;
-        QPushButton* press = nullptr;
-        if (board != nullptr) {
-            press = board->Command1;
-        } else if (auto* fight = screens.loadedAs<borba>(ScreenId::borba)) {
-            if (fight->Command1->isEnabled())
-                press = choose(mover, fight->Command1, fight->Command2);
-            else
-                press = choose(gs.opponentIndex, fight->Command3, fight->Command4);
-        } else if (auto* reward = screens.loadedAs<Nagrade>(ScreenId::Nagrade)) {
-            press = choose(mover, reward->Command1, reward->Command2);
-        } else if (auto* danger = screens.loadedAs<opasnost>(ScreenId::opasnost)) {
-            press = danger->Command1;
-        }
-        if (press == nullptr) {
-            std::fprintf(stderr, "tournament: game with seed %llu is stuck\n",
-                         static_cast<unsigned long long>(seed));
-            break;
-        }
-        press->click();
-    }
-    screens.unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return result;
+    StdRandom dice(seed);
+    Result r;
+    r.turns = Computer::PlayGame(gs, dice, cap, answers);
+    if (gs.stage == Stage::Won) r.winner = gs.currentPlayer;
+    return r;
+}
+
+// Rounds a game lasted: each seat's turn once is a round, the last one begun counting whole.
+long roundsOf(long turns) {
+    return (turns + 3) / 4;
 }
 
 // Wilson's 95 % interval for k successes in n trials.
@@ -160,74 +83,128 @@ std::pair<double, double> wilson(long k, long n) {
     return {mid - half, mid + half};
 }
 
+double cpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+struct Match {
+    Seat measured, others;
+    double aim;  // the share the measured seat should beat, or 0 for none
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication application(argc, argv);
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({
-        {QStringLiteral("games"), QStringLiteral("Games for each goal and opponent."),
-         QStringLiteral("N"), QStringLiteral("400")},
+        {QStringLiteral("games"), QStringLiteral("Games for each row measuring Srednje or Lako."),
+         QStringLiteral("N"), QStringLiteral("2000")},
+        {QStringLiteral("tesko-games"),
+         QStringLiteral("Games for each row measuring Tesko, whose games ahead cost the most."),
+         QStringLiteral("N"), QStringLiteral("200")},
+        {QStringLiteral("length-games"), QStringLiteral("Games for each length row."),
+         QStringLiteral("N"), QStringLiteral("10000")},
         {QStringLiteral("seed"), QStringLiteral("The first game's seed."), QStringLiteral("S"),
          QStringLiteral("1")},
         {QStringLiteral("cap"), QStringLiteral("Turns before a game counts as undecided."),
-         QStringLiteral("TURNS"), QStringLiteral("2000")},
-        {QStringLiteral("goals"), QStringLiteral("The gold to win, comma-separated."),
-         QStringLiteral("G,..."), QStringLiteral("100,20")},
-        {QStringLiteral("opponents"), QStringLiteral("naive, random, or both."),
-         QStringLiteral("KIND,..."), QStringLiteral("naive,random")},
+         QStringLiteral("TURNS"), QStringLiteral("20000")},
+        {QStringLiteral("only"), QStringLiteral("strengths or length: one table alone."),
+         QStringLiteral("TABLE")},
+        {QStringLiteral("measured"), QStringLiteral("Only the rows measuring this strength."),
+         QStringLiteral("NAME")},
     });
     options.process(application);
     const long games = options.value(QStringLiteral("games")).toLong();
+    const long lengthGames = options.value(QStringLiteral("length-games")).toLong();
+    const long teskoGames = options.value(QStringLiteral("tesko-games")).toLong();
     const uint64_t seed = options.value(QStringLiteral("seed")).toULongLong();
     const long cap = options.value(QStringLiteral("cap")).toLong();
-    QList<int> goals;
-    for (const QString& g : options.value(QStringLiteral("goals")).split(QLatin1Char(',')))
-        goals.append(g.toInt());
-    // Pictures missing from the offscreen platform's view and the like are not the figures.
-    std::freopen("/dev/null", "w", stderr);
+    const QString only = options.value(QStringLiteral("only"));
+    const QString measuredOnly = options.value(QStringLiteral("measured"));
+    const WinRule rules[] = {WinRule::Exactly, WinRule::AtLeast};
 
-    std::printf(
-        "| Opponents | Goal | Games | Computer won | 95 %% interval | Capped | Mean turns "
-        "| Budget |\n|---|---|---|---|---|---|---|---|\n");
-    QList<Policy> opponents;
-    for (const QString& o : options.value(QStringLiteral("opponents")).split(QLatin1Char(',')))
-        opponents.append(o == QLatin1String("random") ? Policy::Random : Policy::Naive);
-    // Decoded once for all games, as in one run of the game.
-    Pictures pictures(QStringLiteral(KAVGALIJA_ASSETS_DIR));
-    QElapsedTimer clock;
-    clock.start();
-    for (const Policy others : opponents) {
-        for (const int goal : goals) {
-            long won = 0, decided = 0, capped = 0, turns = 0;
-            for (long g = 0; g < games; ++g) {
-                std::array<Policy, 4> seats;
-                seats.fill(others);
-                const int mine = static_cast<int>(g % 4);
-                seats[mine] = Policy::Computer;
-                const Result r =
-                    playOne(seats, goal, seed + static_cast<uint64_t>(g), cap, pictures);
-                turns += r.turns;
-                if (r.winner < 0) {
-                    ++capped;
-                    continue;
+    if (only.isEmpty() || only == QLatin1String("strengths")) {
+        std::printf(
+            "| Seat | Against | Goal | Rule | Games | Won | 95 %% interval | Capped | Aim "
+            "| CPU s |\n|---|---|---|---|---|---|---|---|---|---|\n");
+        const Match matches[] = {{Seat::Hard, Seat::Medium, 0.35},
+                                 {Seat::Medium, Seat::Easy, 0.40},
+                                 {Seat::Easy, Seat::Naive, 0.0}};
+        for (const Match& m : matches) {
+            if (!measuredOnly.isEmpty() && measuredOnly != QLatin1String(nameOf(m.measured)))
+                continue;
+            for (const int goal : {20, 100}) {
+                for (const WinRule rule : rules) {
+                    const double started = cpuSeconds();
+                    long won = 0, decided = 0, capped = 0;
+                    const long played = m.measured == Seat::Hard ? teskoGames : games;
+                    for (long g = 0; g < played; ++g) {
+                        std::array<Seat, 4> seats;
+                        seats.fill(m.others);
+                        const int mine = static_cast<int>(g % 4);
+                        seats[mine] = m.measured;
+                        const Result r =
+                            playOne(seats, goal, rule, seed + static_cast<uint64_t>(g), cap);
+                        if (r.winner < 0) {
+                            ++capped;
+                            continue;
+                        }
+                        ++decided;
+                        won += r.winner == mine ? 1 : 0;
+                    }
+                    const auto [low, high] = wilson(won, decided);
+                    const char* verdict = low > m.aim    ? "met"
+                                          : high < m.aim ? "**missed**"
+                                                         : "not shown";
+                    const QByteArray aim =
+                        m.aim <= 0.0 ? QByteArrayLiteral("none")
+                                     : QStringLiteral("above %1 %: %2")
+                                           .arg(qRound(100 * m.aim))
+                                           .arg(QLatin1String(verdict))
+                                           .toUtf8();
+                    std::printf(
+                        "| %s | three %s | %d | %s | %ld | %.1f %% (%ld of %ld) | %.1f to %.1f %% "
+                        "| %ld | %s | %.0f |\n",
+                        nameOf(m.measured), nameOf(m.others), goal, nameOf(rule), played,
+                        100.0 * won / std::max(decided, 1L), won, decided, 100 * low, 100 * high,
+                        capped, aim.constData(), cpuSeconds() - started);
+                    std::fflush(stdout);
                 }
-                ++decided;
-                won += r.winner == mine ? 1 : 0;
             }
-            const auto [low, high] = wilson(won, decided);
-            std::printf(
-                "| three %s | %d | %ld | %.1f %% (%ld of %ld won) | %.1f to %.1f %% | %ld "
-                "| %.0f | %s |\n",
-                nameOf(others), goal, games, 100.0 * won / std::max(decided, 1L), won, decided,
-                100 * low, 100 * high, capped, double(turns) / games,
-                low > 0.25 ? "met (above 25 %)" : "**missed**");
-            std::fflush(stdout);
+        }
+        std::printf("\n");
+    }
+
+    if (only.isEmpty() || only == QLatin1String("length")) {
+        std::printf(
+            "| Goal | Rule | Games | Median rounds | 90th percentile | Capped |\n"
+            "|---|---|---|---|---|---|\n");
+        for (const WinRule rule : rules) {
+            for (const int goal : {10, 20, 50, 100}) {
+                std::vector<long> rounds;
+                long capped = 0;
+                std::array<Seat, 4> seats;
+                seats.fill(Seat::Medium);
+                for (long g = 0; g < lengthGames; ++g) {
+                    const Result r =
+                        playOne(seats, goal, rule, seed + static_cast<uint64_t>(g), cap);
+                    // A capped game lasted at least the cap: it counts as the longest.
+                    rounds.push_back(roundsOf(r.turns));
+                    capped += r.winner < 0 ? 1 : 0;
+                }
+                std::sort(rounds.begin(), rounds.end());
+                const auto at = [&rounds](double q) {
+                    return rounds.empty() ? 0L
+                                          : rounds[std::min(rounds.size() - 1,
+                                                            size_t(q * double(rounds.size())))];
+                };
+                std::printf("| %d | %s | %ld | %ld | %ld | %ld |\n", goal, nameOf(rule),
+                            lengthGames, at(0.5), at(0.9), capped);
+                std::fflush(stdout);
+            }
         }
     }
-    std::printf("\n%ld games a row, %.0f s in all\n", games, clock.elapsed() / 1000.0);
     return 0;
 }

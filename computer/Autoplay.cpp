@@ -1,13 +1,12 @@
 #include "Autoplay.h"
 
-#include "Decisions.h"
 #include "game/Decision.h"
 #include "game/Duel.h"
 #include "game/Turn.h"
 
 namespace Computer {
 
-bool PlayStep(GameState& gs, Random& dice) {
+bool PlayStep(GameState& gs, Random& dice, const Answers& answers) {
     switch (gs.stage) {
         case Stage::Setup:
             Game::BeginTurn(gs, dice);
@@ -34,7 +33,7 @@ bool PlayStep(GameState& gs, Random& dice) {
             Game::Roll(gs, dice);
             break;
         case Game::Decision::Kind::Reward:
-            if (TakeReward(gs, d.player, d.reward))
+            if (answers(gs, Choice::TakeReward))
                 Game::TakeReward(gs, dice);
             else
                 Game::LeaveReward(gs);
@@ -45,16 +44,14 @@ bool PlayStep(GameState& gs, Random& dice) {
         case Game::Decision::Kind::Blow: {
             // The striker decides first, as at the table: the one met would flee only from a
             // person's fight.
-            const int them = Game::FighterOn(gs, d.side == Side::Left ? Side::Right : Side::Left);
-            if (StrikeOn(gs, d.player, them, true))
+            if (answers(gs, Choice::StrikeOn))
                 Game::Strike(gs, dice, d.side);
             else
                 Game::RetreatFight(gs, dice, d.side);
             break;
         }
         case Game::Decision::Kind::Spoil:
-            Game::AnswerSpoil(gs,
-                              TakeSpoil(gs, d.player, Game::WinnerAndLoser(gs).second, d.spoil));
+            Game::AnswerSpoil(gs, answers(gs, Choice::TakeSpoil));
             break;
         case Game::Decision::Kind::None:
             return false;
@@ -62,11 +59,11 @@ bool PlayStep(GameState& gs, Random& dice) {
     return true;
 }
 
-long PlayGame(GameState& gs, Random& dice, long maxTurns) {
+long PlayGame(GameState& gs, Random& dice, long maxTurns, const Answers& answers) {
     long turns = 0;
     while (turns < maxTurns) {
         const Stage before = gs.stage;
-        if (!PlayStep(gs, dice)) break;
+        if (!PlayStep(gs, dice, answers)) break;
         if (before == Stage::Setup || before == Stage::TurnOver || before == Stage::TurnLost)
             ++turns;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/Turn.h"
 #include "state/GameState.h"
 #include "state/Items.h"
 
@@ -76,7 +77,8 @@ double ChanceToWin(const Fighter& me, const Fighter& other, bool meNext) {
     return (meNext ? strike : answer)[me.health][other.health];
 }
 
-double GoldWorth(int gold, int goal) {
+double GoldWorth(int gold, int goal, WinRule rule) {
+    if (rule == WinRule::AtLeast && gold >= goal) return 1.0;
     if (goal <= 0) return gold == goal ? 1.0 : 0.0;
     if (gold <= 0) return 0.0;
     if (gold <= goal) return double(gold) / goal;
@@ -106,8 +108,8 @@ bool TakeReward(const GameState& gs, int player, int reward) {
     const int gold = gs.playerGold[player];
     double worth = 0.0;
     for (int coins = 1; coins <= kTreasureMost; ++coins)
-        worth += GoldWorth(gold + coins, gs.goldToWin);
-    return worth / kTreasureMost > GoldWorth(gold, gs.goldToWin);
+        worth += GoldWorth(gold + coins, gs.goldToWin, gs.winRule);
+    return worth / kTreasureMost > GoldWorth(gold, gs.goldToWin, gs.winRule);
 }
 
 bool StrikeOn(const GameState& gs, int me, int other, bool meNext) {
@@ -115,15 +117,15 @@ bool StrikeOn(const GameState& gs, int me, int other, bool meNext) {
     const int mine = gs.playerGold[me];
     const int theirs = gs.playerGold[other];
     // Holding the gold that wins, the game is won when the turn comes: no fight is worth it.
-    if (mine == goal) return false;
+    if (Game::HoldsWinningGold(gs, mine)) return false;
     const Fighter self{gs.playerHealth[me], StrikePower(gs, me), gs.playerShield[me]};
     const Fighter foe{gs.playerHealth[other], StrikePower(gs, other), gs.playerShield[other]};
     if (self.power <= 0 && foe.power <= 0) return false;  // it would never end
     // The winner takes all the gold of both; a retreat leaves things as they are. Weigh what it
     // does to the gap between the two.
     const double win = ChanceToWin(self, foe, meNext);
-    const double atStake = GoldWorth(mine + theirs, goal);
-    return (2.0 * win - 1.0) * atStake >= GoldWorth(mine, goal) - GoldWorth(theirs, goal);
+    const auto worth = [&gs, goal](int gold) { return GoldWorth(gold, goal, gs.winRule); };
+    return (2.0 * win - 1.0) * worth(mine + theirs) >= worth(mine) - worth(theirs);
 }
 
 bool TakeSpoil(const GameState& gs, int winner, int loser, Spoil spoil) {

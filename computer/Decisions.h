@@ -33,8 +33,8 @@ double BlockChance(const QString& shield);
 double HitChance(const QString& defenderShield);
 // What holding `gold` is worth towards `goal`, from 0 to 1: the goal itself 1, in proportion
 // below it. Gold above the goal cannot win until it is lost: it is worth what a thief would leave
-// of it (1..gold coins, each as likely) on average.
-double GoldWorth(int gold, int goal);
+// of it (1..gold coins, each as likely) on average. When the goal or more wins, all of it is 1.
+double GoldWorth(int gold, int goal, WinRule rule = WinRule::Exactly);
 // The power a player strikes with: the weapon held, or the last one held when there is none.
 int StrikePower(const GameState& gs, int player);
 

@@ -33,6 +33,10 @@ public:
         }
         return static_cast<int>(d);
     }
+    // A field later games added: older saves without it read as `absent`.
+    int numberOr(const QJsonObject& o, const char* key, int lo, int hi, int absent) {
+        return o.contains(QLatin1String(key)) ? number(o, key, lo, hi) : absent;
+    }
     QString text(const QJsonObject& o, const char* key) {
         const QJsonValue v = o.value(QLatin1String(key));
         if (!v.isString()) fail(QStringLiteral("%1 is not a text").arg(QLatin1String(key)));
@@ -82,6 +86,7 @@ QByteArray ToJson(const SavedGame& saved) {
             {QStringLiteral("portrait"), gs.playerPortrait[k]},
             {QStringLiteral("soundTheme"), gs.playerSoundTheme[k]},
             {QStringLiteral("computer"), gs.playerComputer[k]},
+            {QStringLiteral("strength"), static_cast<int>(gs.playerStrength[k])},
         });
     }
     QJsonArray squares;
@@ -96,6 +101,7 @@ QByteArray ToJson(const SavedGame& saved) {
         {QStringLiteral("creatingPlayer"), gs.creatingPlayer},
         {QStringLiteral("newGame"), gs.newGame},
         {QStringLiteral("goldToWin"), gs.goldToWin},
+        {QStringLiteral("winRule"), static_cast<int>(gs.winRule)},
         {QStringLiteral("fightOpen"), gs.fightOpen},
         {QStringLiteral("blowDamage"), gs.blowDamage},
         {QStringLiteral("guardRoll"), gs.guardRoll},
@@ -155,6 +161,9 @@ std::optional<SavedGame> FromJson(const QByteArray& json, QString* why) {
         gs.playerPortrait[k] = r.text(p, "portrait");
         gs.playerSoundTheme[k] = r.text(p, "soundTheme");
         gs.playerComputer[k] = r.flag(p, "computer");
+        gs.playerStrength[k] = static_cast<Strength>(
+            r.numberOr(p, "strength", static_cast<int>(Strength::Easy),
+                       static_cast<int>(Strength::Hard), static_cast<int>(Strength::Medium)));
     }
     const QJsonArray squares = o.value(QStringLiteral("squareKind")).toArray();
     if (squares.size() != GameState::BOARD_SQUARES) return refuse(QStringLiteral("not 30 squares"));
@@ -177,6 +186,9 @@ std::optional<SavedGame> FromJson(const QByteArray& json, QString* why) {
         static_cast<int16_t>(r.number(o, "creatingPlayer", 0, GameState::MAX_PLAYERS - 1));
     gs.newGame = static_cast<int16_t>(r.number(o, "newGame", 0, 0));
     gs.goldToWin = static_cast<int16_t>(r.number(o, "goldToWin", kShortMin, kShortMax));
+    gs.winRule = static_cast<WinRule>(r.numberOr(o, "winRule", static_cast<int>(WinRule::Exactly),
+                                                 static_cast<int>(WinRule::AtLeast),
+                                                 static_cast<int>(WinRule::Exactly)));
     gs.fightOpen = static_cast<int16_t>(r.number(o, "fightOpen", 0, 1));
     gs.blowDamage = static_cast<int16_t>(r.number(o, "blowDamage", 0, 4));
     gs.guardRoll = static_cast<int16_t>(r.number(o, "guardRoll", 0, 6));

@@ -29,11 +29,13 @@ void generateBoard(GameState& gs, Random& dice) {
     for (int i = 1; i < GameState::BOARD_SQUARES; ++i) gs.squareKind[i] = kindOfDraw(dice.roll(8));
 }
 
-void storeSlot(GameState& gs, const QString& name, const QString& soundTheme, bool computer) {
+void storeSlot(GameState& gs, const QString& name, const QString& soundTheme, bool computer,
+               Strength strength) {
     const int slot = gs.creatingPlayer;
     gs.playerSoundTheme[slot] = soundTheme;
     gs.playerName[slot] = name;
     gs.playerComputer[slot] = computer;
+    gs.playerStrength[slot] = computer ? strength : Strength::Medium;
 }
 
 void strikeMishap(GameState& gs, int p, int mishap, int stolen) {
@@ -61,6 +63,7 @@ void strikeMishap(GameState& gs, int p, int mishap, int stolen) {
 
 void OpenTitle(GameState& gs) {
     gs.goldToWin = 100;
+    gs.winRule = WinRule::Exactly;
     gs.fightOpen = 0;
     gs.stage = Stage::Setup;
 }
@@ -76,6 +79,7 @@ void StartFresh(GameState& gs) {
         gs.playerPortrait[k].clear();
         gs.playerSoundTheme[k].clear();
         gs.playerComputer[k] = false;
+        gs.playerStrength[k] = Strength::Medium;
     }
     gs.creatingPlayer = 0;
     gs.currentPlayer = 0;
@@ -118,16 +122,22 @@ void ChangePortrait(GameState& gs, int by) {
     PrepareNewGame(gs);
 }
 
-void NextSlot(GameState& gs, const QString& name, const QString& soundTheme, bool computer) {
-    storeSlot(gs, name, soundTheme, computer);
+void NextSlot(GameState& gs, const QString& name, const QString& soundTheme, bool computer,
+              Strength strength) {
+    storeSlot(gs, name, soundTheme, computer, strength);
     gs.creatingPlayer = static_cast<int16_t>(gs.creatingPlayer + 1);
     PrepareNewGame(gs);
 }
 
-void StartGame(GameState& gs, const QString& name, const QString& soundTheme, bool computer) {
-    storeSlot(gs, name, soundTheme, computer);
+void StartGame(GameState& gs, const QString& name, const QString& soundTheme, bool computer,
+               Strength strength) {
+    storeSlot(gs, name, soundTheme, computer, strength);
     // Only the slots made so far play; the turn passes over the rest.
     gs.playersInGame = gs.creatingPlayer + 1;
+}
+
+bool HoldsWinningGold(const GameState& gs, int gold) {
+    return gs.winRule == WinRule::AtLeast ? gold >= gs.goldToWin : gold == gs.goldToWin;
 }
 
 Events BeginTurn(GameState& gs, Random& dice) {
@@ -137,7 +147,7 @@ Events BeginTurn(GameState& gs, Random& dice) {
         out.append(MakeEvent(EventKind::BoardGenerated));
     }
     const int p = gs.currentPlayer;
-    if (gs.playerGold[p] == gs.goldToWin) {
+    if (HoldsWinningGold(gs, gs.playerGold[p])) {
         gs.stage = Stage::Won;
         out.append(MakeEvent(EventKind::Victory, p, -1, gs.playerGold[p]));
     } else if (gs.playerSkipTurns[p] == 1) {

@@ -24,9 +24,16 @@ void PrepareNewGame(GameState& gs);
 // The slot being made shows the next (by 1) or the previous (by -1) portrait.
 void ChangePortrait(GameState& gs, int by);
 // The slot being made is finished with what the creation screen holds; the next slot follows.
-void NextSlot(GameState& gs, const QString& name, const QString& soundTheme, bool computer);
+// The strength counts only for a computer's seat.
+void NextSlot(GameState& gs, const QString& name, const QString& soundTheme, bool computer,
+              Strength strength = Strength::Medium);
 // The last slot is finished: the slots made so far play.
-void StartGame(GameState& gs, const QString& name, const QString& soundTheme, bool computer);
+void StartGame(GameState& gs, const QString& name, const QString& soundTheme, bool computer,
+               Strength strength = Strength::Medium);
+
+// Whether holding `gold` wins when the holder's turn comes, by the game's rule: exactly the goal,
+// or the goal or more.
+bool HoldsWinningGold(const GameState& gs, int gold);
 
 // The board comes up for the player to move: a new game's squares are drawn, then that player
 // wins (Victory), loses the turn (TurnLost) or is to roll (ToMove). The events end with one of

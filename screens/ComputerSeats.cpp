@@ -7,7 +7,7 @@
 
 #include "screens/Spoils.h"
 
-#include "computer/Decisions.h"
+#include "computer/Strengths.h"
 #include "game/Decision.h"
 #include "game/Duel.h"
 #include "platform/Context.h"
@@ -26,6 +26,18 @@ QPushButton* button(const Screens& screens, ScreenId id, const char* name) {
     return screens.loaded(id)->findChild<QPushButton*>(QLatin1String(name));
 }
 }  // namespace
+
+QString StrengthName(Strength strength) {
+    switch (strength) {
+        case Strength::Easy:
+            return QCoreApplication::translate("ComputerSeats", "Lako");
+        case Strength::Medium:
+            break;
+        case Strength::Hard:
+            return QCoreApplication::translate("ComputerSeats", "Tesko");
+    }
+    return QCoreApplication::translate("ComputerSeats", "Srednje");
+}
 
 ComputerSeats::ComputerSeats(Context& c) : ctx(c) {
     // The table is looked at whenever the game has done what it had to and waits for something
@@ -60,12 +72,12 @@ QPushButton* ComputerSeats::nextPress() const {
             const bool left = d.side == Side::Left;
             if (computer(d.player))
                 return button(screens, ScreenId::borba,
-                              Computer::StrikeOn(gs, d.player, other, true)
+                              Computer::Choose(gs, Computer::Choice::StrikeOn)
                                   ? (left ? "Command1" : "Command3")
                                   : (left ? "Command2" : "Command4"));
             // Before the first blow the one met may flee at once.
             if (computer(other) && d.otherMayFlee &&
-                !Computer::StrikeOn(gs, other, d.player, false))
+                Computer::Choose(gs, Computer::Choice::FleeAtOnce))
                 return button(screens, ScreenId::borba, "Command4");
             return nullptr;
         }
@@ -73,8 +85,9 @@ QPushButton* ComputerSeats::nextPress() const {
             return computer(d.player) ? button(screens, ScreenId::Form1, "Command1") : nullptr;
         case Game::Decision::Kind::Reward:
             if (!computer(d.player)) return nullptr;
-            return button(screens, ScreenId::Nagrade,
-                          Computer::TakeReward(gs, d.player, d.reward) ? "Command1" : "Command2");
+            return button(
+                screens, ScreenId::Nagrade,
+                Computer::Choose(gs, Computer::Choice::TakeReward) ? "Command1" : "Command2");
         case Game::Decision::Kind::Mishap:
             return computer(d.player) ? button(screens, ScreenId::opasnost, "Command1") : nullptr;
         case Game::Decision::Kind::Spoil:  // answered in the box that asks it
@@ -165,9 +178,8 @@ QString ComputerDialogs::input(const QString& prompt) {
     const Game::Decision d = Game::PendingDecision(gs_);
     if (d.kind != Game::Decision::Kind::Spoil || !gs_.playerComputer[d.player])
         return boxes_.input(prompt);
-    const int loser = Game::WinnerAndLoser(gs_).second;
     // Only this exact answer takes the spoils; any other is no.
-    const QString answer = Computer::TakeSpoil(gs_, d.player, loser, d.spoil)
+    const QString answer = Computer::Choose(gs_, Computer::Choice::TakeSpoil)
                                ? SpoilsYes()
                                : QCoreApplication::translate("ComputerDialogs", "ne");
     return boxes_.answeredInput(prompt, answer, readingTime(prompt + answer));

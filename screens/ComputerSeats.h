@@ -5,11 +5,14 @@
 #include <QTimer>
 
 #include "platform/Dialogs.h"
+#include "state/GameState.h"
 
 struct Context;
-struct GameState;
 class QPushButton;
 class Screens;
+
+// A computer seat's strength as the table reads it: "Lako", "Srednje", "Tesko".
+QString StrengthName(Strength strength);
 
 // The computer players at the table. They watch the screens and, when a computer seat is to act,
 // press the button a person would press, after a pause; they never act while a box, the options

@@ -23,6 +23,12 @@ enum class Stage : int16_t {
 // met.
 enum class Side : int16_t { Left, Right };
 
+// How well a computer seat plays: carelessly, by the rules of thumb, or looking ahead.
+enum class Strength : int16_t { Easy, Medium, Hard };
+
+// When gold wins: exactly the goal (the original rule) or the goal or more.
+enum class WinRule : int16_t { Exactly, AtLeast };
+
 // The loser's things a fight's winner is asked about, in the order asked.
 enum class Spoil : int16_t { Weapon, Armor, Shield };
 
@@ -49,6 +55,9 @@ struct GameState {
     PerPlayer<QString> playerSoundTheme;
     // A seat the computer plays: ticked on the creation screen and stored with the slot's name.
     PerPlayer<bool> playerComputer{};
+    // How well that seat plays; a person's seat keeps the default.
+    PerPlayer<Strength> playerStrength{Strength::Medium, Strength::Medium, Strength::Medium,
+                                       Strength::Medium};
 
     std::array<QString, BOARD_SQUARES> squareKind;
 
@@ -57,6 +66,7 @@ struct GameState {
     int16_t creatingPlayer = 0;
     int16_t newGame = 0;
     int16_t goldToWin = 0;
+    WinRule winRule = WinRule::Exactly;
     int16_t fightOpen = 0;
     int16_t blowDamage = 0;
     int16_t guardRoll = 0;

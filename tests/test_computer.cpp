@@ -9,6 +9,7 @@
 
 #include "screens/Form1/Form1.h"
 #include "screens/Kreiranje/Kreiranje.h"
+#include "state/Items.h"
 #include "support/TestGame.h"
 
 namespace {
@@ -35,6 +36,7 @@ private slots:
     void fightBetweenComputersEndsByItself();
     void waitsWhileTheOptionsAreOpen();
     void actsOnlyWhenToldOnceItStopsWatching();
+    void eachSeatPressesAtItsStrength();
 };
 
 void TestComputer::onePersonBeatsOrLosesToThreeComputers() {
@@ -140,6 +142,10 @@ void TestComputer::waitsWhileTheOptionsAreOpen() {
     QVERIFY(!LetComputersPlay([&g] { return !g.dialogs.messages.isEmpty(); }, 200));
     QVERIFY(seats.nextPress() == nullptr);
     g.screens.hide(ScreenId::opcije);
+    // Nor while a person reads the log.
+    g.screens.show(ScreenId::Dnevnik);
+    QVERIFY(seats.nextPress() == nullptr);
+    g.screens.unload(ScreenId::Dnevnik);
     QVERIFY(LetComputersPlay([&g] { return !g.dialogs.messages.isEmpty(); }));
 }
 
@@ -158,6 +164,28 @@ void TestComputer::actsOnlyWhenToldOnceItStopsWatching() {
     QVERIFY(seats.pressNow());
     QCOMPARE(seats.presses(), 1);
     QVERIFY(!g.dialogs.messages.isEmpty());
+}
+
+// A heap one coin short of the goal: Srednje leaves it, Lako grabs it; the press follows the
+// strength of the seat offered it.
+void TestComputer::eachSeatPressesAtItsStrength() {
+    TestGame g;
+    g.fourPlayers();
+    g.gs.goldToWin = 20;
+    g.gs.playerGold[0] = 19;
+    g.gs.playerComputer[0] = true;
+    g.gs.stage = Stage::Reward;
+    g.gs.rewardOffered = Items::TREASURE_REWARD;
+    Flow::Landed(g.ctx);
+    ComputerSeats seats(g.ctx);
+    seats.stopWatching();
+    QVERIFY(seats.nextPress() != nullptr);
+    QCOMPARE(seats.nextPress()->objectName(), QStringLiteral("Command2"));
+    g.gs.playerStrength[0] = Strength::Easy;
+    QCOMPARE(seats.nextPress()->objectName(), QStringLiteral("Command1"));
+    g.random.pushRoll(30, 100);
+    QVERIFY(seats.pressNow());
+    QCOMPARE(g.gs.playerGold[0], 49);
 }
 
 QTEST_MAIN(TestComputer)

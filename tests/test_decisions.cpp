@@ -2,7 +2,10 @@
 // record, without a window.
 #include <QTest>
 
+#include "computer/Autoplay.h"
 #include "computer/Decisions.h"
+#include "computer/Strengths.h"
+#include "game/Random.h"
 #include "state/Items.h"
 
 using namespace Computer;
@@ -18,6 +21,21 @@ GameState TwoFighters() {
     }
     return gs;
 }
+
+// A game of four Srednje seats to `goal`, played from its start until the first question of
+// that kind is asked.
+GameState AskedFirst(int goal, WinRule rule, Stage stage, uint64_t seed = 1) {
+    StdRandom dice(seed);
+    GameState gs;
+    SetUpGame(gs, 4, goal);
+    gs.winRule = rule;
+    while (gs.stage != stage && PlayStep(gs, dice)) {
+    }
+    return gs;
+}
+
+// A look-ahead small enough for the debug build.
+constexpr LookAheadSize kQuick{60, 40};
 }  // namespace
 
 class DecisionsTest : public QObject {
@@ -112,6 +130,125 @@ private slots:
         QVERIFY(!TakeSpoil(gs, 1, 0, Spoil::Shield));
         gs.playerWeapon[1].clear();
         QVERIFY(!TakeSpoil(gs, 0, 1, Spoil::Weapon));
+    }
+
+    // The house rule: gold at or above the goal wins, so it is all worth the same; a heap can
+    // only help, and a player holding the goal or more flees every fight.
+    void theGoalOrMore() {
+        QCOMPARE(GoldWorth(130, 100, WinRule::AtLeast), 1.0);
+        QCOMPARE(GoldWorth(99, 100, WinRule::AtLeast), 0.99);
+        QVERIFY(GoldWorth(130, 100) < 0.5);
+        GameState gs = TwoFighters();
+        gs.winRule = WinRule::AtLeast;
+        gs.goldToWin = 20;
+        for (const int gold : {0, 6, 19}) {
+            gs.playerGold[0] = gold;
+            QVERIFY2(TakeReward(gs, 0, 5), qPrintable(QString::number(gold)));
+        }
+        gs.playerGold[0] = 20;
+        QVERIFY(!TakeReward(gs, 0, 5));
+        for (const int gold : {20, 35}) {
+            gs.playerGold[0] = gold;
+            gs.playerWeapon[0] = Items::SPEAR;
+            QVERIFY2(!StrikeOn(gs, 0, 1, true), qPrintable(QString::number(gold)));
+        }
+    }
+
+    // Srednje is the rules above; Lako answers as Srednje but for a share of its choices, made
+    // by a coin drawn from the record, so the same record gets the same answer.
+    void strengths() {
+        GameState gs = AskedFirst(20, WinRule::Exactly, Stage::Reward);
+        const int me = gs.currentPlayer;
+        int differ = 0, asked = 0;
+        for (int gold = 0; gold < 40; ++gold) {
+            for (int reward = 1; reward <= Items::REWARD_COUNT; ++reward) {
+                if (reward == Items::TREASURE_REWARD) continue;
+                gs.playerGold[me] = gold;
+                gs.rewardOffered = reward;
+                const bool sensible = TakeReward(gs, me, reward);
+                QCOMPARE(ChooseAt(Strength::Medium, gs, Choice::TakeReward), sensible);
+                const bool careless = ChooseAt(Strength::Easy, gs, Choice::TakeReward);
+                QCOMPARE(ChooseAt(Strength::Easy, gs, Choice::TakeReward), careless);
+                differ += careless != sensible ? 1 : 0;
+                ++asked;
+            }
+        }
+        // A coin for a share of the choices goes against Srednje for half of them; no heap here.
+        QVERIFY2(
+            differ > asked * kCarelessShare / 2 * 0.6 && differ < asked * kCarelessShare / 2 * 1.4,
+            qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(asked)));
+        // A heap is always grabbed, even one coin short of the goal.
+        gs.playerGold[me] = 19;
+        gs.rewardOffered = Items::TREASURE_REWARD;
+        QVERIFY(!TakeReward(gs, me, Items::TREASURE_REWARD));
+        QVERIFY(ChooseAt(Strength::Easy, gs, Choice::TakeReward));
+        // The seat's own strength answers.
+        gs.rewardOffered = 9;
+        for (int gold = 0; gold < 10; ++gold) {
+            gs.playerGold[me] = gold;
+            for (const Strength s : {Strength::Easy, Strength::Medium}) {
+                gs.playerStrength[me] = s;
+                QCOMPARE(Choose(gs, Choice::TakeReward), ChooseAt(s, gs, Choice::TakeReward));
+            }
+        }
+    }
+
+    // Tesko's games ahead are its own: the same seed plays the same games, another seed others;
+    // the game's dice are never touched.
+    void lookAheadIsDeterministic() {
+        const GameState gs = AskedFirst(20, WinRule::Exactly, Stage::Fight);
+        const LookAhead a = LookAheadScores(gs, Choice::StrikeOn, 7, kQuick);
+        const LookAhead b = LookAheadScores(gs, Choice::StrikeOn, 7, kQuick);
+        QCOMPARE(a.yes, b.yes);
+        QCOMPARE(a.no, b.no);
+        const LookAhead c = LookAheadScores(gs, Choice::StrikeOn, 8, kQuick);
+        QVERIFY(a.yes != c.yes || a.no != c.no);
+        QCOMPARE(FarSightedWith(gs, Choice::StrikeOn, 7, kQuick),
+                 FarSightedWith(gs, Choice::StrikeOn, 7, kQuick));
+        QVERIFY(RecordHash(gs) == RecordHash(GameState(gs)));
+        GameState moved = gs;
+        moved.playerSquare[3] = (moved.playerSquare[3] + 1) % GameState::BOARD_SQUARES;
+        QVERIFY(RecordHash(gs) != RecordHash(moved));
+    }
+
+    // Positions whose answer the games ahead must find: they pick it by a clear margin.
+    void lookAheadFindsTheClearAnswers() {
+        struct Row {
+            const char* name;
+            Stage stage;
+            WinRule rule;
+            int gold;  // the chooser's
+            Choice choice;
+            bool answer;
+        };
+        const Row rows[] = {
+            {"strike holding the goal", Stage::Fight, WinRule::Exactly, 20, Choice::StrikeOn,
+             false},
+            {"strike holding more, at least", Stage::Fight, WinRule::AtLeast, 31, Choice::StrikeOn,
+             false},
+            {"a heap one coin short of the goal", Stage::Reward, WinRule::Exactly, 19,
+             Choice::TakeReward, false},
+            {"a heap short of the goal, at least", Stage::Reward, WinRule::AtLeast, 12,
+             Choice::TakeReward, true},
+        };
+        for (const Row& r : rows) {
+            GameState gs = AskedFirst(20, r.rule, r.stage);
+            gs.playerGold[Chooser(gs, r.choice)] = r.gold;
+            if (r.stage == Stage::Reward) gs.rewardOffered = 5;  // a heap of coins
+            // Worn down, so that the blow back may fell the striker.
+            if (r.stage == Stage::Fight) gs.playerHealth[Chooser(gs, r.choice)] = 2;
+            const LookAhead a = LookAheadScores(gs, r.choice, 3, kQuick);
+            const double better = r.answer ? a.yes - a.no : a.no - a.yes;
+            QVERIFY2(better > 3 * a.spread && better > 0.05,
+                     qPrintable(QStringLiteral("%1: %2 against %3 (%4)")
+                                    .arg(QLatin1String(r.name))
+                                    .arg(a.yes)
+                                    .arg(a.no)
+                                    .arg(a.spread)));
+            QVERIFY2(FarSightedWith(gs, r.choice, 3, kQuick) == r.answer, r.name);
+            gs.playerStrength[Chooser(gs, r.choice)] = Strength::Hard;
+            QVERIFY2(Choose(gs, r.choice) == r.answer, r.name);
+        }
     }
 
     void chanceToWin() {

@@ -9,6 +9,7 @@
 #include "screens/Form2/Form2.h"
 #include "screens/Kreiranje/Kreiranje.h"
 #include "screens/inventar/inventar.h"
+#include "screens/opcije/opcije.h"
 #include "screens/pobeda/pobeda.h"
 #include "support/TestGame.h"
 
@@ -327,6 +328,58 @@ private slots:
                 g.sound.played[1].mode == Sound::Mode::Async);
         g.settle();
         QVERIFY(!g.screens.isLoaded(ScreenId::Form1));
+    }
+
+    // The house rule, chosen in the options beside the amount: the goal or more wins when the
+    // holder's turn comes, and less never does.
+    void theGoalOrMoreWinsByTheHouseRule() {
+        for (const int gold : {19, 20, 35}) {
+            TestGame g;
+            g.screens.show(ScreenId::Form2);
+            g.screens.show(ScreenId::opcije);
+            auto* options = g.screen<opcije>(ScreenId::opcije);
+            options->Text1->setText(u"20"_s);
+            options->winRule->setCurrentIndex(1);
+            QTest::mouseClick(options->Command1, Qt::LeftButton);
+            QCOMPARE(g.gs.winRule, WinRule::AtLeast);
+            create(g, {u"Ana"_s, u"Bora"_s});
+            g.gs.playerGold[0] = gold;
+            start(g);
+            g.settle();
+            QCOMPARE(g.screens.isVisible(ScreenId::pobeda), gold >= 20);
+            QCOMPARE(g.screens.isVisible(ScreenId::Form1), gold < 20);
+        }
+    }
+
+    // A computer's seat is played at the strength chosen beside "Racunar", which only a computer's
+    // seat can choose; the race shows it and says it.
+    void aComputerSeatHasItsStrength() {
+        TestGame g;
+        Kreiranje* k = create(g, {u"Ana"_s});
+        QVERIFY(!k->strength->isEnabled());
+        QCOMPARE(k->strength->currentText(), u"Srednje"_s);
+        QCOMPARE(k->strength->accessibleName(), u"Snaga racunara"_s);
+        k->Check1->click();
+        QVERIFY(k->strength->isEnabled());
+        k->strength->setCurrentIndex(k->strength->findText(u"Tesko"_s));
+        k->Command4_Click();
+        QVERIFY(!k->strength->isEnabled());
+        QCOMPARE(k->strength->currentText(), u"Srednje"_s);
+        k->Check1->click();
+        k->strength->setCurrentIndex(k->strength->findText(u"Lako"_s));
+        k->Command4_Click();
+        k->Text1->setText(u"Ceca"_s);
+        Form1* board = start(g);
+        QCOMPARE(g.gs.playerStrength,
+                 (GameState::PerPlayer<Strength>{Strength::Hard, Strength::Easy, Strength::Medium,
+                                                 Strength::Medium}));
+        const auto* race = board->findChild<RacePanel*>();
+        QCOMPARE(race->Seat[0]->text(), u"racunar\nTesko"_s);
+        QCOMPARE(race->Seat[1]->text(), u"racunar\nLako"_s);
+        QVERIFY(race->Seat[0]->isVisibleTo(board) && !race->Seat[2]->isVisibleTo(board));
+        QCOMPARE(race->Row[1]->accessibleName(),
+                 u"Racunar 2, racunar, 0 od 100 zlatnika, igra lako"_s);
+        QCOMPARE(race->Row[2]->accessibleName(), u"Ceca, 0 od 100 zlatnika"_s);
     }
 
     void aNewStartIsFresh_data() {

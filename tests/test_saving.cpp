@@ -77,6 +77,7 @@ private slots:
     void aResumedGamePlaysOnAsIfNeverInterrupted();
     void filesThatCannotBeAGameAreRefused_data();
     void filesThatCannotBeAGameAreRefused();
+    void strengthsAndTheRuleAreKeptAndOlderSavesHaveTheDefaults();
     void theFuzzersInputsAreReadSafely();
     void anUnreadableSaveIsSetAsideAndTheTitleWorks();
     void continueOpensTheWindowThatStoodOpen();
@@ -145,6 +146,8 @@ void TestSaving::filesThatCannotBeAGameAreRefused_data() {
     QTest::newRow("health of 500") << changed(good, "health", 500, 0);
     QTest::newRow("armour 5") << changed(good, "armor", 5, 0);
     QTest::newRow("a fraction") << changed(good, "goldToWin", 2.5);
+    QTest::newRow("strength 3") << changed(good, "strength", 3, 1);
+    QTest::newRow("win rule 2") << changed(good, "winRule", 2);
     QTest::newRow("mover never created")
         << changed(changed(good, "playersInGame", 2), "currentPlayer", 3);
     QTest::newRow("no game on the board") << changed(good, "stage", int(Stage::Setup));
@@ -166,6 +169,33 @@ void TestSaving::filesThatCannotBeAGameAreRefused() {
     QString why;
     QVERIFY(!Game::FromJson(json, &why));
     QVERIFY(!why.isEmpty());
+}
+
+void TestSaving::strengthsAndTheRuleAreKeptAndOlderSavesHaveTheDefaults() {
+    StdRandom dice(5);
+    GameState gs = playedFor(dice, 30);
+    gs.playerStrength = {Strength::Hard, Strength::Easy, Strength::Medium, Strength::Hard};
+    gs.winRule = WinRule::AtLeast;
+    const auto back = Game::FromJson(saved(gs, dice));
+    QVERIFY(back);
+    QCOMPARE(back->record.playerStrength, gs.playerStrength);
+    QCOMPARE(back->record.winRule, WinRule::AtLeast);
+
+    // A save written before seats had strengths and the house rule existed.
+    QJsonObject o = QJsonDocument::fromJson(saved(gs, dice)).object();
+    o.remove(QStringLiteral("winRule"));
+    QJsonArray players = o[QStringLiteral("players")].toArray();
+    for (int k = 0; k < players.size(); ++k) {
+        QJsonObject p = players[k].toObject();
+        p.remove(QStringLiteral("strength"));
+        players[k] = p;
+    }
+    o[QStringLiteral("players")] = players;
+    const auto older = Game::FromJson(QJsonDocument(o).toJson());
+    QVERIFY(older);
+    QCOMPARE(older->record.playerStrength, GameState{}.playerStrength);
+    QCOMPARE(older->record.winRule, WinRule::Exactly);
+    QCOMPARE(older->record.playerGold, gs.playerGold);
 }
 
 void TestSaving::theFuzzersInputsAreReadSafely() {

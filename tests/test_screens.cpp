@@ -7,6 +7,7 @@
 
 #include <malloc.h>
 
+#include "computer/GameLength.h"
 #include "game/Duel.h"
 #include "platform/Accessibility.h"
 #include "platform/DirList.h"
@@ -225,6 +226,44 @@ private slots:
         QVERIFY(t.dialogs.messages.isEmpty());
         QTest::mouseClick(options->Command2, Qt::LeftButton);
         QCOMPARE(t.app.quitCount, 1);
+    }
+
+    // Beside the amount the options tell how long a game to it lasts, as it is typed and by the
+    // rule chosen; the rule is stored with the amount, and closing forgets both.
+    void optionsTellTheGamesLength() {
+        TestGame t;
+        t.screens.show(ScreenId::Form2);
+        t.screens.show(ScreenId::opcije);
+        auto* options = t.screen<opcije>(ScreenId::opcije);
+        const auto told = [](int goal, WinRule rule) {
+            return QStringLiteral("Rundi: oko %1").arg(*Computer::TypicalRounds(goal, rule));
+        };
+        QCOMPARE(options->winRule->currentText(), QStringLiteral("tacno"));
+        QCOMPARE(options->gameLength->text(), told(100, WinRule::Exactly));
+        options->Text1->setText(QStringLiteral("20"));
+        QCOMPARE(options->gameLength->text(), told(20, WinRule::Exactly));
+        options->winRule->setCurrentIndex(1);
+        QCOMPARE(options->gameLength->text(), told(20, WinRule::AtLeast));
+        for (const char* none : {"0", "-5", "dvadeset"}) {
+            options->Text1->setText(QString::fromLatin1(none));
+            QVERIFY2(options->gameLength->text().isEmpty(), none);
+        }
+        options->close();
+        QCOMPARE(t.gs.winRule, WinRule::Exactly);
+        t.screens.show(ScreenId::opcije);
+        QCOMPARE(options->winRule->currentText(), QStringLiteral("tacno"));
+        options->winRule->setCurrentIndex(1);
+        QTest::mouseClick(options->Command1, Qt::LeftButton);
+        QCOMPARE(t.gs.winRule, WinRule::AtLeast);
+        // Between and beyond the goals measured the table reads on along its lines.
+        const int at20 = *Computer::TypicalRounds(20, WinRule::Exactly);
+        const int at50 = *Computer::TypicalRounds(50, WinRule::Exactly);
+        const int at30 = *Computer::TypicalRounds(30, WinRule::Exactly);
+        QVERIFY(at20 < at30 && at30 < at50);
+        QVERIFY(*Computer::TypicalRounds(1000, WinRule::Exactly) > at50);
+        QVERIFY(*Computer::TypicalRounds(1, WinRule::AtLeast) >= 1);
+        QVERIFY(*Computer::TypicalRounds(100, WinRule::AtLeast) <
+                *Computer::TypicalRounds(100, WinRule::Exactly));
     }
 
     // The text climbs 60 twips a tick from 7920 and, once its last line has passed the top, starts

@@ -55,8 +55,11 @@ private slots:
             seen << gs.playerPortrait[0].mid(4, 2);
         }
         QCOMPARE(seen.join(u' '), u"00 01 02 03 04 05 06 07 08 09 10 11 12 13 12 13 12"_s);
-        Game::NextSlot(gs, u"Ana"_s, u"/zvuk/srpski"_s, true);
-        Game::StartGame(gs, u"Bora"_s, u"/zvuk"_s, false);
+        Game::NextSlot(gs, u"Ana"_s, u"/zvuk/srpski"_s, true, Strength::Hard);
+        // A person's seat keeps the default strength whatever the list showed.
+        Game::StartGame(gs, u"Bora"_s, u"/zvuk"_s, false, Strength::Easy);
+        QCOMPARE(gs.playerStrength[0], Strength::Hard);
+        QCOMPARE(gs.playerStrength[1], Strength::Medium);
         QCOMPARE(
             row(gs.playerName) + row(gs.playerSoundTheme) + row(gs.playerComputer) +
                 row(gs.playerPortrait) + QString::number(gs.playersInGame),
@@ -71,8 +74,10 @@ private slots:
         gs.playerGold = {50, 0, 7, 0};
         gs.playerSkipTurns[1] = gs.playerWeaponPower[2] = gs.playerPortraitNo[3] = 3;
         gs.playerComputer[2] = true;
+        gs.playerStrength[2] = Strength::Easy;
         gs.creatingPlayer = 3;
         Game::StartFresh(gs);
+        QCOMPARE(gs.playerStrength[2], Strength::Medium);
         QCOMPARE(row(gs.playerName) + row(gs.playerWeapon) + row(gs.playerShield) +
                      row(gs.playerPortrait) + row(gs.playerSoundTheme),
                  u"|||"_s.repeated(5));
@@ -84,8 +89,9 @@ private slots:
                                 int(gs.stage), gs.goldToWin}),
                  u"0|0|0|0|50"_s);
         gs.fightOpen = 1;
+        gs.winRule = WinRule::AtLeast;
         Game::OpenTitle(gs);
-        QCOMPARE(row(QList<int>{gs.goldToWin, gs.fightOpen}), u"100|0"_s);
+        QCOMPARE(row(QList<int>{gs.goldToWin, gs.fightOpen, int(gs.winRule)}), u"100|0|0"_s);
     }
 
     // Squares 1..29 take their kind from a die of 8 each, after one randomize; square 0 stays
@@ -104,16 +110,22 @@ private slots:
         QCOMPARE(said(Game::BeginTurn(gs, dice)), u"ToMove 0 -1 0 0"_s);
     }
 
-    // Ceca, to move, wins holding exactly the gold to win, before a lost turn; a lost turn is
-    // told, then cleared and passed over.
+    // Ceca, to move, wins holding exactly the gold to win (or, by the house rule, that much or
+    // more), before a lost turn; a lost turn is told, then cleared and passed over.
     void beginTurn_data() {
         QTest::addColumn<int>("goal");
         QTest::addColumn<int>("gold");
         QTest::addColumn<int>("skip");
         QTest::addColumn<QString>("events");
-        const auto add = [](const char* name, int goal, int gold, int skip, const char* events) {
-            QTest::newRow(name) << goal << gold << skip << QString::fromLatin1(events);
+        QTest::addColumn<WinRule>("rule");
+        const auto add = [](const char* name, int goal, int gold, int skip, const char* events,
+                            WinRule rule = WinRule::Exactly) {
+            QTest::newRow(name) << goal << gold << skip << QString::fromLatin1(events) << rule;
         };
+        add("at least: the goal", 100, 100, 0, "Victory 2 -1 100 0", WinRule::AtLeast);
+        add("at least: past the goal", 100, 101, 0, "Victory 2 -1 101 0", WinRule::AtLeast);
+        add("at least: one short", 100, 99, 0, "ToMove 2 -1 0 0", WinRule::AtLeast);
+        add("at least: a goal below 0", -5, 0, 0, "Victory 2 -1 0 0", WinRule::AtLeast);
         add("the goal", 100, 100, 0, "Victory 2 -1 100 0");
         add("a goal of 0", 0, 0, 0, "Victory 2 -1 0 0");
         add("one short", 100, 99, 0, "ToMove 2 -1 0 0");
@@ -126,8 +138,10 @@ private slots:
         QFETCH(int, gold);
         QFETCH(int, skip);
         QFETCH(QString, events);
+        QFETCH(WinRule, rule);
         GameState gs = landed();
         gs.goldToWin = int16_t(goal);
+        gs.winRule = rule;
         gs.playerGold = {goal, goal, gold, goal};
         gs.currentPlayer = 2;
         gs.playerSkipTurns[2] = skip;

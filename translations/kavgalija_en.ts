@@ -43,6 +43,21 @@
     </message>
 </context>
 <context>
+    <name>ComputerSeats</name>
+    <message>
+        <source>Lako</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Tesko</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Srednje</source>
+        <translation>Medium</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -498,6 +513,10 @@
         <source>srpski</source>
         <translation>Serbian</translation>
     </message>
+    <message>
+        <source>Snaga racunara</source>
+        <translation>Computer strength</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -679,6 +698,10 @@
             <numerusform>%1, %2 of %n gold coin</numerusform>
             <numerusform>%1, %2 of %n gold coins</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>, igra %1</source>
+        <translation>, %1 level</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1103,33 @@
     <message>
         <source>odmah</source>
         <translation>at once</translation>
+    </message>
+    <message>
+        <source>Pobeda:</source>
+        <translation>Win:</translation>
+    </message>
+    <message>
+        <source>Pobeda</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>tacno</source>
+        <translation>exactly</translation>
+    </message>
+    <message>
+        <source>najmanje</source>
+        <translation>at least</translation>
+    </message>
+    <message>
+        <source>tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima toliko ili vise.</source>
+        <translation>exactly: whoever holds exactly that much gold wins; at least: whoever holds that much or more.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rundi: oko %n</source>
+        <translation>
+            <numerusform>about %n round</numerusform>
+            <numerusform>about %n rounds</numerusform>
+        </translation>
     </message>
 </context>
 <context>

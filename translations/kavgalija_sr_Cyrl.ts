@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>ComputerSeats</name>
+    <message>
+        <source>Lako</source>
+        <translation>Лако</translation>
+    </message>
+    <message>
+        <source>Tesko</source>
+        <translation>Тешко</translation>
+    </message>
+    <message>
+        <source>Srednje</source>
+        <translation>Средње</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -506,6 +521,10 @@
         <source>srpski</source>
         <translation>Српски</translation>
     </message>
+    <message>
+        <source>Snaga racunara</source>
+        <translation>Снага рачунара</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -691,6 +710,10 @@
             <numerusform>%1, %2 од %n златника</numerusform>
             <numerusform>%1, %2 од %n златника</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>, igra %1</source>
+        <translation>, игра %1</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1119,34 @@
     <message>
         <source>odmah</source>
         <translation>одмах</translation>
+    </message>
+    <message>
+        <source>Pobeda:</source>
+        <translation>Победа:</translation>
+    </message>
+    <message>
+        <source>Pobeda</source>
+        <translation>Победа</translation>
+    </message>
+    <message>
+        <source>tacno</source>
+        <translation>тачно</translation>
+    </message>
+    <message>
+        <source>najmanje</source>
+        <translation>најмање</translation>
+    </message>
+    <message>
+        <source>tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima toliko ili vise.</source>
+        <translation>тачно: побеђује ко има тачно толико златника; најмање: ко има толико или више.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rundi: oko %n</source>
+        <translation>
+            <numerusform>Рунди: око %n</numerusform>
+            <numerusform>Рунди: око %n</numerusform>
+            <numerusform>Рунди: око %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

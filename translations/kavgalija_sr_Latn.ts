@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>ComputerSeats</name>
+    <message>
+        <source>Lako</source>
+        <translation>Lako</translation>
+    </message>
+    <message>
+        <source>Tesko</source>
+        <translation>Teško</translation>
+    </message>
+    <message>
+        <source>Srednje</source>
+        <translation>Srednje</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>KAVGALIJA!</source>
@@ -506,6 +521,10 @@
         <source>srpski</source>
         <translation>Srpski</translation>
     </message>
+    <message>
+        <source>Snaga racunara</source>
+        <translation>Snaga računara</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -691,6 +710,10 @@
             <numerusform>%1, %2 od %n zlatnika</numerusform>
             <numerusform>%1, %2 od %n zlatnika</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>, igra %1</source>
+        <translation>, igra %1</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1119,34 @@
     <message>
         <source>odmah</source>
         <translation>odmah</translation>
+    </message>
+    <message>
+        <source>Pobeda:</source>
+        <translation>Pobeda:</translation>
+    </message>
+    <message>
+        <source>Pobeda</source>
+        <translation>Pobeda</translation>
+    </message>
+    <message>
+        <source>tacno</source>
+        <translation>tačno</translation>
+    </message>
+    <message>
+        <source>najmanje</source>
+        <translation>najmanje</translation>
+    </message>
+    <message>
+        <source>tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima toliko ili vise.</source>
+        <translation>tačno: pobeđuje ko ima tačno toliko zlatnika; najmanje: ko ima toliko ili više.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rundi: oko %n</source>
+        <translation>
+            <numerusform>Rundi: oko %n</numerusform>
+            <numerusform>Rundi: oko %n</numerusform>
+            <numerusform>Rundi: oko %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

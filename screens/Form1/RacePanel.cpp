@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Ui.h"
+#include "screens/ComputerSeats.h"
 
 namespace {
 constexpr int kRowW = 190;
@@ -40,7 +41,8 @@ RacePanel::RacePanel(QWidget* parent, const QRect& geometry) : QWidget(parent) {
         Name[k]->setFont(Ui::gameFont(12, true));
         Gold[k] = new ElidedLabel(QStringLiteral("Gold(%1)").arg(k), row, {66, 34, kRowW - 72, 26});
         Gold[k]->setFont(Ui::gameFont(12));
-        Seat[k] = Ui::label(row, QStringLiteral("Seat(%1)").arg(k), QString(), {8, 46, 54, 16});
+        // Two lines over the portrait's foot: "racunar" and its strength.
+        Seat[k] = Ui::label(row, QStringLiteral("Seat(%1)").arg(k), QString(), {8, 36, 54, 26});
         Seat[k]->setFont(Ui::gameFont(8, true));
         Seat[k]->setAlignment(Qt::AlignCenter);
         Seat[k]->setStyleSheet(
@@ -86,7 +88,8 @@ void RacePanel::refresh(const GameState& gs, Pictures& pictures) {
 void RacePanel::describe(const GameState& gs) {
     for (int k = 0; k < P; ++k) {
         if (!IsInGame(gs, k)) continue;
-        Seat[k]->setText(tr("racunar"));
+        const QString strength = StrengthName(gs.playerStrength[k]);
+        Seat[k]->setText(tr("racunar") + QLatin1Char('\n') + strength);
         // The figure is read as it stands; the row's own name says it as a sentence.
         Portrait[k]->setMeaning(Ui::portraitOf(gs.playerName[k]));
         const bool moves = k == gs.currentPlayer;
@@ -97,8 +100,10 @@ void RacePanel::describe(const GameState& gs) {
                 : (moves ? QT_TRANSLATE_N_NOOP("RacePanel", "%1, %2 od %n zlatnika, na potezu")
                          : QT_TRANSLATE_N_NOOP("RacePanel", "%1, %2 od %n zlatnika"));
         // One pass over the pattern, so a name with "%2" in it stays as typed.
-        Row[k]->setAccessibleName(Language::counted("RacePanel", sentence, gs.goldToWin)
-                                      .arg(gs.playerName[k], QString::number(gs.playerGold[k])));
+        QString said = Language::counted("RacePanel", sentence, gs.goldToWin)
+                           .arg(gs.playerName[k], QString::number(gs.playerGold[k]));
+        if (gs.playerComputer[k]) said += tr(", igra %1").arg(strength.toLower());
+        Row[k]->setAccessibleName(said);
     }
 }
 

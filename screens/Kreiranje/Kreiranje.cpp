@@ -1,6 +1,7 @@
 #include "Kreiranje.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Ui.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Flow.h"
 #include "state/GameState.h"
 
@@ -44,9 +46,17 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
             "stop:1 "
             "#24150c); }"
             "QLabel, QRadioButton, QCheckBox { color: #f6e7c1; }"
-            "QLineEdit { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430;"
+            "QLineEdit, QComboBox { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430;"
             " border-radius: 6px; padding: 2px 6px; }"
-            "QListWidget { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430; }") +
+            "QListWidget { background: #fff7e0; color: #2b1a0e; border: 2px solid #8a6430; }"
+            // The arrow is a picture of ours, as in the options (the style's own leaks its cache).
+            "QComboBox::drop-down { border: none; width: 22px; }"
+            "QComboBox::down-arrow { image: url(\"%1/ui/arrow-down.png\"); width: 12px;"
+            " height: 8px; }"
+            "QComboBox QAbstractItemView { background: #fff7e0; color: #2b1a0e;"
+            " selection-background-color: #c9a24a; selection-color: #2b1a0e; }"
+            "QComboBox:disabled { background: #7d6a45; color: #4a3a22; }")
+            .arg(c.appDir) +
         Ui::buttonStyle() +
         QStringLiteral("QPushButton:focus { border-color: #fff2c4; }"
                        "QPushButton:disabled { background: #7d6a45; color: #4a3a22; }"));
@@ -67,6 +77,16 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(492, 20, 136, 36);
     Check1->setFont(font);
+    // Beneath the box: how well the computer plays the slot, chosen once it is the computer's.
+    strength = new QComboBox(this);
+    strength->setObjectName(QStringLiteral("strength"));
+    strength->setGeometry(492, 60, 136, 30);
+    strength->setFont(Ui::gameFont(12));
+    for (const Strength s : {Strength::Easy, Strength::Medium, Strength::Hard})
+        strength->addItem(QString(), static_cast<int>(s));
+    strength->setCurrentIndex(strength->findData(static_cast<int>(Strength::Medium)));
+    strength->setEnabled(false);
+    connect(Check1, &QCheckBox::toggled, strength, &QWidget::setEnabled);
 
     Label3 = Ui::label(this, QStringLiteral("Label3"), QString(), {24, 80, 180, 28});
     Label3->setFont(Ui::gameFont(12, true));
@@ -106,7 +126,8 @@ Kreiranje::Kreiranje(Context& c) : Screen(c, ScreenId::Kreiranje) {
     Command3->setFont(font);
 
     setTabOrder(Text1, Check1);
-    setTabOrder(Check1, Dir1);
+    setTabOrder(Check1, strength);
+    setTabOrder(strength, Dir1);
     setTabOrder(Dir1, Command2);
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, Option1);
@@ -137,6 +158,10 @@ void Kreiranje::retranslate() {
     Command2->setAccessibleName(tr("Prethodni lik"));
     Command1->setAccessibleName(tr("Sledeci lik"));
     Check1->setText(tr("Racunar"));
+    strength->setAccessibleName(tr("Snaga racunara"));
+    for (int i = 0; i < strength->count(); ++i)
+        strength->setItemText(i,
+                              StrengthName(static_cast<Strength>(strength->itemData(i).toInt())));
     Option1->setText(tr("Musko"));
     Option2->setText(tr("Zensko"));
     Command4->setText(tr("SLEDECI"));
@@ -176,15 +201,16 @@ void Kreiranje::Command2_Click() {
 void Kreiranje::Command4_Click() {
     // The third slot is being stored: the fourth can only be finished with START.
     if (gs.creatingPlayer == 2) Command4->setEnabled(false);
-    Game::NextSlot(gs, Text1->text(), Dir1->path(), Check1->isChecked());
+    Game::NextSlot(gs, Text1->text(), Dir1->path(), Check1->isChecked(), chosenStrength());
     // Each new slot is a person's until ticked.
     Check1->setChecked(false);
+    strength->setCurrentIndex(strength->findData(static_cast<int>(Strength::Medium)));
     Form_Load();
     Accessibility::announce(this, tr("Igrac br %1").arg(gs.creatingPlayer + 1));
 }
 
 void Kreiranje::Command3_Click() {
-    Game::StartGame(gs, Text1->text(), Dir1->path(), Check1->isChecked());
+    Game::StartGame(gs, Text1->text(), Dir1->path(), Check1->isChecked(), chosenStrength());
     Flow::Play(ctx);
 }
 
@@ -209,6 +235,10 @@ void Kreiranje::Check1_Click() {
     bool taken = name.trimmed().isEmpty() || name == tr("Ime");
     for (int k = 0; k < slot; ++k) taken |= name == gs.playerName[k];
     if (taken) Text1->setText(tr("Racunar %1").arg(slot + 1));
+}
+
+Strength Kreiranje::chosenStrength() const {
+    return static_cast<Strength>(strength->currentData().toInt());
 }
 
 void Kreiranje::frameClosed() {

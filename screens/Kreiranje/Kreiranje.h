@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "state/GameState.h"
 
 class DirList;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +33,7 @@ public:
     QLabel* Label3;
     QLineEdit* Text1;
     QCheckBox* Check1;  // the computer plays this slot
+    QComboBox* strength;  // how well the computer plays it
     PictureBox* Image1;  // male figure
     PictureBox* Image2;  // portrait over the figure's head
     PictureBox* Image3;  // female figure
@@ -43,6 +46,7 @@ public:
     DirList* Dir1;
 
 protected:
+    Strength chosenStrength() const;
     // Closing creation gives up the new game: back to the title screen.
     void frameClosed() override;
     void retranslate() override;

@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QSlider>
 
+#include "computer/GameLength.h"
 #include "platform/App.h"
 #include "platform/ComputerPace.h"
 #include "platform/Dialogs.h"
@@ -93,15 +94,37 @@ opcije::opcije(Context& c) : Screen(c, ScreenId::opcije) {
         w->setFont(font);
     Check1->setFont(Ui::gameFont(12, true));
 
-    Command1 = Ui::button(this, QStringLiteral("Command1"), QString(), {20, 256, 190, 44});
-    Command2 = Ui::button(this, QStringLiteral("Command2"), QString(), {230, 256, 190, 44});
+    // The win rule, a row of its own under the amount: the rows below move down to make room.
+    constexpr int kRuleRow = 44;
+    for (QWidget* w : std::initializer_list<QWidget*>{Check1, Label3, HScroll1, Label4, Combo1,
+                                                      paceLabel, paceChoice, keysHelp})
+        w->move(w->x(), w->y() + kRuleRow);
+    setFixedSize(width(), height() + kRuleRow);
+    winRuleLabel = Ui::label(this, QStringLiteral("winRuleLabel"), QString(), {20, 66, 126, 30});
+    winRule = new QComboBox(this);
+    winRule->setObjectName(QStringLiteral("winRule"));
+    winRule->setGeometry(150, 64, 110, 34);
+    for (const WinRule r : {WinRule::Exactly, WinRule::AtLeast})
+        winRule->addItem(QString(), static_cast<int>(r));
+    winRuleLabel->setBuddy(winRule);
+    gameLength = Ui::label(this, QStringLiteral("gameLength"), QString(), {268, 66, 160, 30});
+    for (QWidget* w : std::initializer_list<QWidget*>{winRuleLabel, winRule, gameLength})
+        w->setFont(Ui::gameFont(12));
+    connect(Text1, &QLineEdit::textChanged, this, &opcije::showGameLength);
+    connect(winRule, &QComboBox::currentIndexChanged, this, &opcije::showGameLength);
+
+    Command1 =
+        Ui::button(this, QStringLiteral("Command1"), QString(), {20, 256 + kRuleRow, 190, 44});
+    Command2 =
+        Ui::button(this, QStringLiteral("Command2"), QString(), {230, 256 + kRuleRow, 190, 44});
     Command1->setFont(Ui::gameFont(13, true));
     Command2->setFont(Ui::gameFont(13, true));
     Command1->setDefault(true);
     // Enter presses the focused button, as Space does.
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
-    setTabOrder(Text1, Check1);
+    setTabOrder(Text1, winRule);
+    setTabOrder(winRule, Check1);
     setTabOrder(Check1, HScroll1);
     setTabOrder(HScroll1, Combo1);
     setTabOrder(Combo1, paceChoice);
@@ -148,6 +171,24 @@ void opcije::retranslate() {
     keysHelp->setText(Listening::KeysHelp());
     Command1->setText(tr("Nastavi igru"));
     Command2->setText(tr("Kraj igre"));
+    winRuleLabel->setText(tr("Pobeda:"));
+    winRule->setAccessibleName(tr("Pobeda"));
+    winRule->setItemText(0, tr("tacno"));
+    winRule->setItemText(1, tr("najmanje"));
+    const QString ruleMeaning =
+        tr("tacno: pobeduje ko ima tacno toliko zlatnika; najmanje: ko ima "
+           "toliko ili vise.");
+    winRule->setToolTip(ruleMeaning);
+    winRule->setAccessibleDescription(ruleMeaning);
+    showGameLength();
+}
+
+void opcije::showGameLength() {
+    const auto amount = ParseGoldAmount(Text1->text());
+    const auto rounds = amount ? Computer::TypicalRounds(
+                                     *amount, static_cast<WinRule>(winRule->currentData().toInt()))
+                               : std::nullopt;
+    gameLength->setText(rounds ? tr("Rundi: oko %n", nullptr, *rounds) : QString());
 }
 
 void opcije::showSound() {
@@ -157,6 +198,7 @@ void opcije::showSound() {
 }
 
 void opcije::Form_Load() {
+    winRule->setCurrentIndex(winRule->findData(static_cast<int>(gs.winRule)));
     Text1->setText(QString::number(gs.goldToWin));
     paceChoice->setCurrentIndex(static_cast<int>(PaceOf(ctx)));
     Text1->setFocus();
@@ -182,6 +224,7 @@ void opcije::Command1_Click() {
         return;
     }
     gs.goldToWin = *amount;
+    gs.winRule = static_cast<WinRule>(winRule->currentData().toInt());
     // The board's race shows the new amount at once.
     Flow::RecordChanged(ctx);
     // Shows what was stored ("2.5" is kept as 2), so the next showing reads the real amount.
@@ -195,5 +238,6 @@ void opcije::Command2_Click() {
 
 void opcije::frameClosed() {
     Text1->setText(QString::number(gs.goldToWin));
+    winRule->setCurrentIndex(winRule->findData(static_cast<int>(gs.winRule)));
     ctx.screens.hide(ScreenId::opcije);
 }

@@ -36,6 +36,10 @@ public:
     QLabel* keysHelp;
     QPushButton* Command1;
     QPushButton* Command2;
+    // The win rule beside the amount, and how long a game to that amount lasts.
+    QLabel* winRuleLabel;
+    QComboBox* winRule;
+    QLabel* gameLength;
 
 protected:
     // Closing the window hides it and forgets what was typed.
@@ -45,4 +49,6 @@ protected:
 private:
     // The sound controls as the sound service stands (the key M may have changed it).
     void showSound();
+    // The rounds a game to the amount typed lasts under the rule chosen.
+    void showGameLength();
 };
