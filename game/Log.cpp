@@ -49,8 +49,14 @@ class Dnevnik {
     Q_DECLARE_TR_FUNCTIONS(Dnevnik)
 };
 
+// A name as the log writes it: one long past reason is cut short, so that a line stays a line
+// (on the board and in the log's window alike).
+constexpr int kLongestName = 32;
+
 QString nameOf(const GameState& gs, int slot) {
-    return slot >= 0 && slot < GameState::MAX_PLAYERS ? gs.playerName[slot] : QString();
+    if (slot < 0 || slot >= GameState::MAX_PLAYERS) return {};
+    const QString& name = gs.playerName[slot];
+    return name.size() <= kLongestName ? name : name.left(kLongestName - 1) + QChar(0x2026);
 }
 
 QString squareNumber(int square) {

@@ -188,6 +188,11 @@ private slots:
         QCOMPARE(row(QStringList{thief(1), thief(2), thief(11), thief(21)}),
                  QStringLiteral("Лопов! Ana губи 1 златник.|Лопов! Ana губи 2 златника.|"
                                 "Лопов! Ana губи 11 златника.|Лопов! Ana губи 21 златник."));
+        // A name of thousands of letters is cut short; one of 32 stays whole.
+        gs.playerName[0] = QString(10000, u'W');
+        QCOMPARE(thief(2), QStringLiteral("Лопов! ") + QString(31, u'W') + QStringLiteral("… губи 2 златника."));
+        gs.playerName[0] = QString(32, u'Ж');
+        QVERIFY(thief(2).contains(QString(32, u'Ж') + QStringLiteral(" губи")));
     }
 
     // The rules' own events: the square a dog chased to, the health a hit left, the rounds as
