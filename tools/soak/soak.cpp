@@ -472,7 +472,7 @@ private:
         const Stage stage = gs_.stage;
         return (stage == Stage::Roll || stage == Stage::Reward || stage == Stage::Danger) &&
                !screens_.isVisible(ScreenId::opcije) && !screens_.isVisible(ScreenId::inventar) &&
-               !screens_.isVisible(ScreenId::credits);
+               !screens_.isVisible(ScreenId::credits) && !screens_.isVisible(ScreenId::Dnevnik);
     }
 
     // The game as the program keeps it, taken up in fresh windows with a fresh record and dice.
