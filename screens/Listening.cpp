@@ -7,7 +7,9 @@
 
 #include "game/Duel.h"
 #include "platform/Accessibility.h"
+#include "platform/Language.h"
 #include "platform/Screen.h"
+#include "screens/ComputerSeats.h"
 #include "screens/Flow.h"
 #include "state/GameState.h"
 #include "state/Items.h"
@@ -45,11 +47,15 @@ QString RaceSentence(const GameState& gs) {
     QStringList seats;
     for (int k = 0; k < GameState::MAX_PLAYERS; ++k) {
         if (!IsInGame(gs, k)) continue;
-        const QString seat = gs.playerComputer[k]
-                                 ? ListeningTexts::tr("%1 (racunar): %2 od %3 zlatnika, polje %4.")
-                                 : ListeningTexts::tr("%1: %2 od %3 zlatnika, polje %4.");
-        seats << seat.arg(gs.playerName[k], QString::number(gs.playerGold[k]),
-                          QString::number(gs.goldToWin), QString::number(gs.playerSquare[k] + 1));
+        // The goal's number decides the noun's form ("od 1 zlatnika", "of 1 gold coin").
+        const char* const seat =
+            gs.playerComputer[k]
+                ? QT_TRANSLATE_N_NOOP("ListeningTexts", "%1 (racunar, %4): %2 od %n zlatnika, polje %3.")
+                : QT_TRANSLATE_N_NOOP("ListeningTexts", "%1: %2 od %n zlatnika, polje %3.");
+        seats << Language::counted("ListeningTexts", seat, gs.goldToWin)
+                     .arg(gs.playerName[k], QString::number(gs.playerGold[k]),
+                          QString::number(gs.playerSquare[k] + 1),
+                          StrengthName(gs.playerStrength[k]).toLower());
     }
     return seats.join(QLatin1Char(' '));
 }
@@ -58,9 +64,12 @@ QString TurnSentence(const GameState& gs) {
     const bool fighting = gs.stage == Stage::Fight;
     const int p = fighting ? Game::FighterOn(gs, gs.blowNext) : gs.currentPlayer;
     if (p < 0 || p >= GameState::MAX_PLAYERS) return {};
-    return ListeningTexts::tr(
-               "Na potezu: %1. Zlatnika: %2 od %3; oruzje: %4; oklop: %5; stit: %6; zdravlje: %7.")
-        .arg(gs.playerName[p], QString::number(gs.playerGold[p]), QString::number(gs.goldToWin),
+    return Language::counted(
+               "ListeningTexts",
+               QT_TRANSLATE_N_NOOP("ListeningTexts", "Na potezu: %1. Zlatnika: %2 od %n; oruzje: %3; "
+                                                     "oklop: %4; stit: %5; zdravlje: %6."),
+               gs.goldToWin)
+        .arg(gs.playerName[p], QString::number(gs.playerGold[p]),
              orNone(Items::weaponName(gs.playerWeapon[p])),
              orNone(Items::armorName(gs.playerArmor[p])),
              orNone(Items::shieldName(gs.playerShield[p])), QString::number(gs.playerHealth[p]));

@@ -21,6 +21,7 @@
 #include "platform/Language.h"
 #include "screens/Dnevnik/Dnevnik.h"
 #include "screens/Form1/Form1.h"
+#include "screens/Listening.h"
 #include "screens/opcije/opcije.h"
 #include "state/Items.h"
 #include "support/TestGame.h"
@@ -336,9 +337,21 @@ private slots:
         QCOMPARE(said.mid(0, 6), (QStringList{"prva", "druga", "prva", "Na potezu: Ana", "treca",
                                               "treca"}));
         QCOMPARE(said.value(6),
-                 QStringLiteral("Ana: 3 od 100 zlatnika, polje 1. Bora (racunar): 0 od 100 "
-                                "zlatnika, polje 2. Ceca: 0 od 100 zlatnika, polje 22. Dule: 7 od "
-                                "100 zlatnika, polje 12."));
+                 QStringLiteral("Ana: 3 od 100 zlatnika, polje 1. Bora (racunar, srednje): 0 od "
+                                "100 zlatnika, polje 2. Ceca: 0 od 100 zlatnika, polje 22. Dule: 7 "
+                                "od 100 zlatnika, polje 12."));
+        // In English the goal's number decides the noun.
+        g.gs.goldToWin = 1;
+        const int seats = g.gs.playersInGame;
+        g.gs.playersInGame = 2;
+        g.gs.playerStrength[1] = Strength::Hard;
+        Language::set(Language::ENGLISH);
+        QCOMPARE(Listening::RaceSentence(g.gs),
+                 QStringLiteral("Ana: 3 of 1 gold coin, square 1. Bora (computer, hard): 0 of 1 "
+                                "gold coin, square 2."));
+        Language::set(Language::ORIGINAL);
+        g.gs.goldToWin = 100;
+        g.gs.playersInGame = seats;
         QCOMPARE(said.value(7), QStringLiteral("Na potezu: Ana. Zlatnika: 3 od 100; oruzje: sword; "
                                                "oklop: Odelo; stit: nema; zdravlje: 10."));
         // In a fight the turn is the blow's.

@@ -545,20 +545,29 @@
         <translation>none</translation>
     </message>
     <message>
-        <source>%1 (racunar): %2 od %3 zlatnika, polje %4.</source>
-        <translation>%1 (computer): %2 of %3 gold coins, square %4.</translation>
-    </message>
-    <message>
-        <source>%1: %2 od %3 zlatnika, polje %4.</source>
-        <translation>%1: %2 of %3 gold coins, square %4.</translation>
-    </message>
-    <message>
-        <source>Na potezu: %1. Zlatnika: %2 od %3; oruzje: %4; oklop: %5; stit: %6; zdravlje: %7.</source>
-        <translation>Now playing: %1. Gold: %2 of %3; weapon: %4; armour: %5; shield: %6; health: %7.</translation>
-    </message>
-    <message>
         <source>Na tabli i u borbi: P ponavlja poslednju poruku, D otvara dnevnik, Z kaze zlato svih igraca, N kaze ko je na potezu.</source>
         <translation>On the board and in a fight: P repeats the last message, D opens the log, Z tells everyone&apos;s gold, N tells whose turn it is.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (racunar, %4): %2 od %n zlatnika, polje %3.</source>
+        <translation>
+            <numerusform>%1 (computer, %4): %2 of %n gold coin, square %3.</numerusform>
+            <numerusform>%1 (computer, %4): %2 of %n gold coins, square %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 od %n zlatnika, polje %3.</source>
+        <translation>
+            <numerusform>%1: %2 of %n gold coin, square %3.</numerusform>
+            <numerusform>%1: %2 of %n gold coins, square %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Na potezu: %1. Zlatnika: %2 od %n; oruzje: %3; oklop: %4; stit: %5; zdravlje: %6.</source>
+        <translation>
+            <numerusform>Now playing: %1. Gold: %2 of %n; weapon: %3; armour: %4; shield: %5; health: %6.</numerusform>
+            <numerusform>Now playing: %1. Gold: %2 of %n; weapon: %3; armour: %4; shield: %5; health: %6.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

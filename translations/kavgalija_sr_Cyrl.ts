@@ -553,20 +553,32 @@
         <translation>нема</translation>
     </message>
     <message>
-        <source>%1 (racunar): %2 od %3 zlatnika, polje %4.</source>
-        <translation>%1 (рачунар): %2 од %3 златника, поље %4.</translation>
-    </message>
-    <message>
-        <source>%1: %2 od %3 zlatnika, polje %4.</source>
-        <translation>%1: %2 од %3 златника, поље %4.</translation>
-    </message>
-    <message>
-        <source>Na potezu: %1. Zlatnika: %2 od %3; oruzje: %4; oklop: %5; stit: %6; zdravlje: %7.</source>
-        <translation>На потезу: %1. Златника: %2 од %3; оружје: %4; оклоп: %5; штит: %6; здравље: %7.</translation>
-    </message>
-    <message>
         <source>Na tabli i u borbi: P ponavlja poslednju poruku, D otvara dnevnik, Z kaze zlato svih igraca, N kaze ko je na potezu.</source>
         <translation>На табли и у борби: P понавља последњу поруку, D отвара дневник, Z каже злато свих играча, N каже ко је на потезу.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (racunar, %4): %2 od %n zlatnika, polje %3.</source>
+        <translation>
+            <numerusform>%1 (рачунар, %4): %2 од %n златника, поље %3.</numerusform>
+            <numerusform>%1 (рачунар, %4): %2 од %n златника, поље %3.</numerusform>
+            <numerusform>%1 (рачунар, %4): %2 од %n златника, поље %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 od %n zlatnika, polje %3.</source>
+        <translation>
+            <numerusform>%1: %2 од %n златника, поље %3.</numerusform>
+            <numerusform>%1: %2 од %n златника, поље %3.</numerusform>
+            <numerusform>%1: %2 од %n златника, поље %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Na potezu: %1. Zlatnika: %2 od %n; oruzje: %3; oklop: %4; stit: %5; zdravlje: %6.</source>
+        <translation>
+            <numerusform>На потезу: %1. Златника: %2 од %n; оружје: %3; оклоп: %4; штит: %5; здравље: %6.</numerusform>
+            <numerusform>На потезу: %1. Златника: %2 од %n; оружје: %3; оклоп: %4; штит: %5; здравље: %6.</numerusform>
+            <numerusform>На потезу: %1. Златника: %2 од %n; оружје: %3; оклоп: %4; штит: %5; здравље: %6.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -553,20 +553,32 @@
         <translation>nema</translation>
     </message>
     <message>
-        <source>%1 (racunar): %2 od %3 zlatnika, polje %4.</source>
-        <translation>%1 (računar): %2 od %3 zlatnika, polje %4.</translation>
-    </message>
-    <message>
-        <source>%1: %2 od %3 zlatnika, polje %4.</source>
-        <translation>%1: %2 od %3 zlatnika, polje %4.</translation>
-    </message>
-    <message>
-        <source>Na potezu: %1. Zlatnika: %2 od %3; oruzje: %4; oklop: %5; stit: %6; zdravlje: %7.</source>
-        <translation>Na potezu: %1. Zlatnika: %2 od %3; oružje: %4; oklop: %5; štit: %6; zdravlje: %7.</translation>
-    </message>
-    <message>
         <source>Na tabli i u borbi: P ponavlja poslednju poruku, D otvara dnevnik, Z kaze zlato svih igraca, N kaze ko je na potezu.</source>
         <translation>Na tabli i u borbi: P ponavlja poslednju poruku, D otvara dnevnik, Z kaže zlato svih igrača, N kaže ko je na potezu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (racunar, %4): %2 od %n zlatnika, polje %3.</source>
+        <translation>
+            <numerusform>%1 (računar, %4): %2 od %n zlatnika, polje %3.</numerusform>
+            <numerusform>%1 (računar, %4): %2 od %n zlatnika, polje %3.</numerusform>
+            <numerusform>%1 (računar, %4): %2 od %n zlatnika, polje %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 od %n zlatnika, polje %3.</source>
+        <translation>
+            <numerusform>%1: %2 od %n zlatnika, polje %3.</numerusform>
+            <numerusform>%1: %2 od %n zlatnika, polje %3.</numerusform>
+            <numerusform>%1: %2 od %n zlatnika, polje %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Na potezu: %1. Zlatnika: %2 od %n; oruzje: %3; oklop: %4; stit: %5; zdravlje: %6.</source>
+        <translation>
+            <numerusform>Na potezu: %1. Zlatnika: %2 od %n; oružje: %3; oklop: %4; štit: %5; zdravlje: %6.</numerusform>
+            <numerusform>Na potezu: %1. Zlatnika: %2 od %n; oružje: %3; oklop: %4; štit: %5; zdravlje: %6.</numerusform>
+            <numerusform>Na potezu: %1. Zlatnika: %2 od %n; oružje: %3; oklop: %4; štit: %5; zdravlje: %6.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
