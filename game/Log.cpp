@@ -283,11 +283,8 @@ QString LogText(const LogEntry& entry, const GameState& gs) {
         case EventKind::Retreated:
             return Dnevnik::tr("%1 bezi iz borbe: nazad za %n, na polje %2.", nullptr, e.amount)
                 .arg(who, squareNumber(e.number));
-        case EventKind::ToMove:
-        case EventKind::RewardOffered:
-        case EventKind::PlainSquare:
-        case EventKind::FightOpened:
-        case EventKind::SpoilLeft:
+        default:
+            // Not told (see told()): no line.
             break;
     }
     return {};

@@ -46,7 +46,8 @@ void Dnevnik::retranslate() {
     setWindowTitle(tr("Dnevnik"));
     lines->setAccessibleName(tr("Dnevnik"));
     Command1->setText(tr("OK"));
-    Form_Load();
+    // Lines already shown are written again in the new language; the first showing fills them.
+    if (lines->count() > 0) Form_Load();
 }
 
 void Dnevnik::Form_Load() {
